@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include <map>
+
+class PlatformServices;
+class SectionForm;
+
+// The main menu: title, version and one picture button per section. Each calculator is
+// built on its first use and then kept, hidden by its own "Выход", until the program ends.
+class Velkor : public QWidget {
+    Q_OBJECT
+public:
+    explicit Velkor(PlatformServices& services);
+    ~Velkor() override;
+
+    // ShowSectionForm: the calculator opened by the menu button `buttonName`, loaded if it
+    // is not loaded yet, shown and brought to the front.
+    SectionForm* showSectionForm(const QString& buttonName);
+
+signals:
+    // "Выход" or closing the menu's window: the program ends with all its windows.
+    void exitRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    PlatformServices& services;
+    std::map<QString, QPointer<SectionForm>> loadedForms;
+};

@@ -1,0 +1,138 @@
+#include "form2.h"
+
+#include "accessibility.h"
+#include "module1.h"
+#include "section_sketch.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+const QString OuterDiameter = QStringLiteral("Наружный диаметр");
+const QString Diameter = QStringLiteral("Диаметр");
+
+FrameDescription frame()
+{
+    FrameDescription d;
+    d.caption = QStringLiteral("Круглая труба (Круглое сечение)");
+    d.routine = &CalcRoundSection;
+    d.precisionEntries = 10;
+    d.legend = QStringLiteral(" I - момент инерции;            W - момент сопротивления;      "
+                              "i - радиус инерции;              A - площадь сечения;");
+    d.precisionCaptionName = QStringLiteral("Label15");
+    d.specificWeightCaptionName = QStringLiteral("Label7");
+    d.specificWeightBoxName = QStringLiteral("Text3");
+    d.specificWeightToolTip = QStringLiteral("Удельный вес");
+    d.weightCaptionName = QStringLiteral("Label8");
+    d.weightResultName = QStringLiteral("Label9");
+    d.weightToolTip = QStringLiteral("Вес погонного метра");
+    d.unitToolTips = {QStringLiteral("ед. измерения миллиметр"),
+                      QStringLiteral("ед. измерения сантиметр"), QStringLiteral("ед. измерения метр")};
+    d.versionToolTip = QStringLiteral("Версия");
+    return d;
+}
+
+SketchElement line(const char* name, QLineF at)
+{
+    SketchElement e;
+    e.name = QString::fromLatin1(name);
+    e.line = at;
+    return e;
+}
+
+SketchElement circle(const char* name, QRectF bounds)
+{
+    SketchElement e;
+    e.name = QString::fromLatin1(name);
+    e.kind = SketchElement::Kind::Circle;
+    e.bounds = bounds;
+    e.colour = Qt::blue;
+    e.penWidth = 3;
+    return e;
+}
+
+SketchElement letter(const char* name, const QString& text, QRectF bounds, const QString& toolTip)
+{
+    SketchElement e;
+    e.name = QString::fromLatin1(name);
+    e.kind = SketchElement::Kind::Letter;
+    e.text = text;
+    e.bounds = bounds;
+    e.toolTip = toolTip;
+    return e;
+}
+
+// The tube: outer circle, bore, the wall thickness "t" across the top wall and the outer
+// diameter "D" dimensioned below.
+std::vector<SketchElement> roundSketch(const QColor& boreColour)
+{
+    SketchElement outer = circle("Shape2", {35, 25, 110, 110});
+    SketchElement bore = circle("Shape1", {45, 35, 90, 90});
+    bore.fill = Qt::SolidPattern;
+    bore.fillColour = boreColour;
+    return {
+        outer,
+        bore,
+        line("Line4", {90, 8, 90, 50}),
+        line("Line5", {85, 30, 95, 20}),
+        line("Line6", {85, 40, 95, 30}),
+        letter("Label4", QStringLiteral("t"), {97, 4, 16, 16}, QStringLiteral("Толщина стенки")),
+        line("Line2", {35, 80, 35, 166}),
+        line("Line3", {145, 80, 145, 166}),
+        line("Line1", {35, 160, 145, 160}),
+        line("Line7", {31, 164, 39, 156}),
+        line("Line8", {141, 164, 149, 156}),
+        letter("Label1(0)", QStringLiteral("D"), {80, 162, 20, 16}, OuterDiameter),
+    };
+}
+
+} // namespace
+
+Form2::Form2(PlatformServices& services)
+    : SectionForm(services, frame())
+{
+    drawing = new SectionSketch({180, 182}, roundSketch(palette().color(QPalette::Window)));
+    setSketch(drawing);
+
+    diameterBox = addLengthInput({"Label2", QStringLiteral("D="), OuterDiameter, "Text1",
+                                  QStringLiteral("14.2"), OuterDiameter, "Label6"});
+    wallBox = addLengthInput({"Label3", QStringLiteral("t ="), {}, "Text2", QStringLiteral("0.5"),
+                              QStringLiteral("Толщина стенки"), "Label10"});
+    diameterCaption = findChild<QLabel*>(QStringLiteral("Label2"));
+    wallCaption = findChild<QLabel*>(QStringLiteral("Label3"));
+    wallUnit = findChild<QLabel*>(QStringLiteral("Label10"));
+    auto* solid = addCheckBox(QStringLiteral("Check1"), QStringLiteral("Круглое сечение"),
+                              QStringLiteral("Сплошное круглое сечение"));
+    connect(solid, &QCheckBox::toggled, this, &Form2::showSolid);
+
+    addResult({"Label5", QStringLiteral("I ="), "Label1(1)", QStringLiteral("Момент инерции"), "I",
+               velkor::Inertia, ResultColour::AboutX, "Label11"});
+    addResult({"Label19", QStringLiteral("W ="), "Label24", QStringLiteral("Момент сопротивления"),
+               "W", velkor::Modulus, ResultColour::AboutX, "Label12"});
+    addResult({"Label21", QStringLiteral("i ="), "Label26", QStringLiteral("Радиус инерции"), "i",
+               velkor::Length, ResultColour::AboutX, "Label13"});
+    addResult({"Label23", QStringLiteral("A ="), "Label28", QStringLiteral("Площадь сечения"), "A",
+               velkor::Area, ResultColour::Area, "Label14"});
+
+    setWindowTitle(QStringLiteral("Круглая труба"));
+}
+
+void Form2::showSolid(bool solid)
+{
+    setWindowTitle(solid ? QStringLiteral("Круглое сечение") : QStringLiteral("Круглая труба"));
+    const QString diameterHint = solid ? Diameter : OuterDiameter;
+    drawing->setElementToolTip(QStringLiteral("Label1(0)"), diameterHint);
+    diameterCaption->setToolTip(diameterHint);
+    setHint(diameterBox, diameterHint);
+
+    // the wall keeps its text while hidden and shows it again for the tube
+    for (QWidget* wallControl : {static_cast<QWidget*>(wallCaption), static_cast<QWidget*>(wallUnit),
+                                 static_cast<QWidget*>(wallBox)})
+        wallControl->setVisible(!solid);
+    drawing->setElementFill(QStringLiteral("Shape2"), solid ? Qt::FDiagPattern : Qt::NoBrush);
+    for (const char* wallElement : {"Shape1", "Label4", "Line4", "Line5", "Line6"})
+        drawing->setElementVisible(QString::fromLatin1(wallElement), !solid);
+    (solid ? diameterBox : wallBox)->setFocus();
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class QPrinter;
+class QWidget;
+
+// What the forms need from the desktop beyond their own widgets. The program uses the real
+// dialogs; tests record the calls instead of blocking on a modal window.
+class PlatformServices {
+public:
+    virtual ~PlatformServices() = default;
+
+    // A modal box titled "Ошибка!" with an exclamation icon and a single OK button.
+    virtual void showError(QWidget* parent, const QString& message) = 0;
+
+    // The printer-selection dialog; false when the user cancels it.
+    virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
+};

@@ -1,0 +1,409 @@
+#include "section_form.h"
+
+#include "accessibility.h"
+#include "number_text.h"
+#include "numbers.h"
+#include "platform_services.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+using velkor::LengthUnit;
+
+namespace {
+
+QString unitText(LengthUnit unit, int power)
+{
+    QString text;
+    switch (unit) {
+    case LengthUnit::Millimetre:
+        text = QStringLiteral("мм");
+        break;
+    case LengthUnit::Centimetre:
+        text = QStringLiteral("см");
+        break;
+    case LengthUnit::Metre:
+        text = QStringLiteral("м");
+        break;
+    }
+    return power > 1 ? text + QString::number(power) : text;
+}
+
+QColor colourOf(ResultColour colour)
+{
+    switch (colour) {
+    case ResultColour::AboutX:
+        return Qt::red;
+    case ResultColour::AboutY:
+        return Qt::darkGreen;
+    case ResultColour::Area:
+        break;
+    }
+    return Qt::blue;
+}
+
+template <typename Widget> Widget* named(Widget* widget, const QString& name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+QLabel* caption(const QString& name, const QString& text)
+{
+    return named(new QLabel(text), name);
+}
+
+QLabel* resultLabel(const QString& name, ResultColour colour)
+{
+    auto* label = named(new QLabel, name);
+    label->setFrameShape(QFrame::Box);
+    label->setMinimumWidth(110);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colourOf(colour));
+    label->setPalette(palette);
+    return label;
+}
+
+QFrame* blueRule()
+{
+    auto* rule = new QFrame;
+    rule->setFrameShape(QFrame::HLine);
+    rule->setLineWidth(1);
+    QPalette palette = rule->palette();
+    palette.setColor(QPalette::WindowText, Qt::blue);
+    rule->setPalette(palette);
+    return rule;
+}
+
+// Hides the command buttons for as long as it lives, so they come back however printing ends.
+class ButtonsHidden {
+public:
+    explicit ButtonsHidden(const std::array<QPushButton*, 3>& buttons)
+        : buttons(buttons)
+    {
+        for (QPushButton* button : buttons)
+            button->hide();
+    }
+    ~ButtonsHidden()
+    {
+        for (QPushButton* button : buttons)
+            button->show();
+    }
+    ButtonsHidden(const ButtonsHidden&) = delete;
+    ButtonsHidden& operator=(const ButtonsHidden&) = delete;
+
+private:
+    std::array<QPushButton*, 3> buttons;
+};
+
+} // namespace
+
+SectionForm::SectionForm(PlatformServices& services, FrameDescription frame)
+    : services(services)
+    , description(std::move(frame))
+{
+    setWindowTitle(description.caption);
+
+    auto* root = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    sketchArea = new QVBoxLayout;
+    inputGrid = new QGridLayout;
+    left->addLayout(sketchArea);
+    left->addLayout(inputGrid);
+    left->addStretch();
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(buildPrecision());
+    right->addWidget(buildUnitsFrame());
+    auto* specificWeightCaption =
+        caption(description.specificWeightCaptionName, QStringLiteral("Удельный вес кг/м. куб."));
+    right->addWidget(specificWeightCaption);
+    specificWeightBox = named(new QLineEdit(description.specificWeight),
+                              description.specificWeightBoxName);
+    specificWeightBox->setAlignment(Qt::AlignRight);
+    setHint(specificWeightBox, description.specificWeightToolTip);
+    specificWeightCaption->setBuddy(specificWeightBox);
+    right->addWidget(specificWeightBox);
+    right->addStretch();
+
+    top->addLayout(left);
+    top->addSpacing(16);
+    top->addLayout(right);
+    root->addLayout(top);
+
+    root->addWidget(blueRule());
+    resultGrid = new QGridLayout;
+    root->addLayout(resultGrid);
+    auto* weightRow = new QHBoxLayout;
+    auto* weightCaption = caption(description.weightCaptionName, QStringLiteral("Вес кг/м"));
+    weightLabel = resultLabel(description.weightResultName, ResultColour::Area);
+    describeResult(weightLabel, weightCaption->text(), description.weightToolTip);
+    weightRow->addWidget(weightCaption);
+    weightRow->addWidget(weightLabel);
+    weightRow->addStretch();
+    root->addLayout(weightRow);
+    root->addWidget(blueRule());
+
+    auto* bottom = new QHBoxLayout;
+    auto* notes = new QVBoxLayout;
+    auto* legend = caption(QStringLiteral("Label17"), description.legend);
+    legend->setWordWrap(true);
+    legend->setFixedWidth(190);
+    auto* version = caption(QStringLiteral("Label18"),
+                            QStringLiteral("Velkor  v. ") + formatNumber(AppVersion) +
+                                QStringLiteral("  2004"));
+    if (!description.versionToolTip.isEmpty())
+        version->setToolTip(description.versionToolTip);
+    notes->addWidget(legend);
+    notes->addStretch();
+    notes->addWidget(version);
+    bottom->addLayout(notes);
+    bottom->addStretch();
+
+    auto* buttons = new QVBoxLayout;
+    const std::array<std::pair<const char*, QString>, 3> commands = {{
+        {"Command1", QStringLiteral("Вычислить")},
+        {"Command3", QStringLiteral("Принтер")},
+        {"Command2", QStringLiteral("Выход")},
+    }};
+    for (std::size_t k = 0; k < commands.size(); ++k) {
+        auto* button = named(new QPushButton(commands[k].second), commands[k].first);
+        // printing hides the buttons; the rest of the form must not move meanwhile
+        QSizePolicy policy = button->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        button->setSizePolicy(policy);
+        buttons->addWidget(button);
+        commandButtons[k] = button;
+    }
+    setHint(commandButtons[0], QStringLiteral("Расчет"));
+    setHint(commandButtons[2], QStringLiteral("Выход"));
+    connect(commandButtons[0], &QPushButton::clicked, this, &SectionForm::calculate);
+    connect(commandButtons[1], &QPushButton::clicked, this, &SectionForm::printForm);
+    connect(commandButtons[2], &QPushButton::clicked, this, &QWidget::hide);
+    bottom->addLayout(buttons);
+    root->addLayout(bottom);
+}
+
+SectionForm::~SectionForm() = default;
+
+QWidget* SectionForm::buildPrecision()
+{
+    auto* box = new QWidget;
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* label = caption(description.precisionCaptionName, QStringLiteral("Точность результатов:"));
+    precisionList = named(new QComboBox, QStringLiteral("Combo1"));
+    precisionList->setEditable(true);
+    precisionList->setInsertPolicy(QComboBox::NoInsert);
+    QString entry = QStringLiteral("1");
+    for (int k = 0; k < description.precisionEntries; ++k) {
+        entry += QLatin1Char('0');
+        precisionList->addItem(entry);
+    }
+    precisionList->setCurrentIndex(precisionList->findText(QStringLiteral("1000")));
+    setHint(precisionList, QStringLiteral("Знаки после запятой"));
+    label->setBuddy(precisionList);
+    // Picking an entry recalculates at once; typed text waits for the next calculation.
+    // An editable list would also "activate" an entry when typing that ends in its text
+    // merely loses the focus, so that path is cut.
+    disconnect(precisionList->lineEdit(), &QLineEdit::editingFinished, precisionList, nullptr);
+    connect(precisionList, &QComboBox::activated, this, &SectionForm::calculate);
+    row->addWidget(label);
+    row->addWidget(precisionList);
+    return box;
+}
+
+QWidget* SectionForm::buildUnitsFrame()
+{
+    auto* frame = named(new QGroupBox(QStringLiteral("Единицы измерения:")), QStringLiteral("Frame1"));
+    setHint(frame, QStringLiteral("Единицы измерения"));
+    auto* column = new QVBoxLayout(frame);
+    const std::array<QString, 3> captions = {QStringLiteral("миллиметр"), QStringLiteral("сантиметр"),
+                                             QStringLiteral("метр")};
+    const std::array<LengthUnit, 3> units = {LengthUnit::Millimetre, LengthUnit::Centimetre,
+                                             LengthUnit::Metre};
+    for (std::size_t k = 0; k < units.size(); ++k) {
+        auto* option = named(new QRadioButton(captions[k]), QStringLiteral("Option%1").arg(k + 1));
+        setHint(option, description.unitToolTips[k]);
+        option->setChecked(units[k] == LengthUnit::Centimetre);
+        const LengthUnit unit = units[k];
+        // toggled, not clicked: a change by code or assistive technology switches too
+        connect(option, &QRadioButton::toggled, this, [this, unit](bool selected) {
+            if (selected)
+                switchUnit(unit);
+        });
+        column->addWidget(option);
+        unitButtons[k] = option;
+    }
+    return frame;
+}
+
+void SectionForm::setSketch(QWidget* sketch) { sketchArea->addWidget(sketch); }
+
+QLineEdit* SectionForm::addLengthInput(const LengthInput& input)
+{
+    const int row = inputGrid->rowCount();
+    auto* label = caption(input.captionName, input.caption);
+    if (!input.captionToolTip.isEmpty())
+        label->setToolTip(input.captionToolTip);
+    auto* box = named(new QLineEdit(input.text), input.boxName);
+    box->setAlignment(Qt::AlignRight);
+    setHint(box, input.toolTip);
+    label->setBuddy(box);
+    auto* unit = caption(input.unitLabelName, unitText(LengthUnit::Centimetre, velkor::Length));
+    inputGrid->addWidget(label, row, 0);
+    inputGrid->addWidget(box, row, 1);
+    inputGrid->addWidget(unit, row, 2);
+    lengthBoxes.push_back(box);
+    unitLabels.push_back({unit, velkor::Length});
+    sectionControls.push_back(box);
+    orderTabs();
+    return box;
+}
+
+QCheckBox* SectionForm::addCheckBox(const QString& name, const QString& captionText,
+                                    const QString& toolTip)
+{
+    auto* check = named(new QCheckBox(captionText), name);
+    setHint(check, toolTip);
+    inputGrid->addWidget(check, inputGrid->rowCount(), 0, 1, 3);
+    sectionControls.push_back(check);
+    orderTabs();
+    return check;
+}
+
+QLabel* SectionForm::addResult(const ResultOutput& output)
+{
+    const int row = resultGrid->rowCount();
+    auto* label = caption(output.captionName, output.caption);
+    auto* result = resultLabel(output.labelName, output.colour);
+    describeResult(result, output.caption, output.toolTip);
+    auto* unit = caption(output.unitLabelName, unitText(LengthUnit::Centimetre, output.power));
+    resultGrid->addWidget(label, row, 0);
+    resultGrid->addWidget(result, row, 1);
+    resultGrid->addWidget(unit, row, 2);
+    resultGrid->setColumnStretch(3, 1);
+    results.push_back({output.symbol, result});
+    unitLabels.push_back({unit, output.power});
+    return result;
+}
+
+void SectionForm::orderTabs()
+{
+    std::vector<QWidget*> chain = sectionControls;
+    chain.insert(chain.end(), {precisionList, unitButtons[0], unitButtons[1], unitButtons[2],
+                               specificWeightBox, commandButtons[0], commandButtons[1],
+                               commandButtons[2]});
+    for (std::size_t k = 1; k < chain.size(); ++k)
+        QWidget::setTabOrder(chain[k - 1], chain[k]);
+}
+
+LengthUnit SectionForm::selectedUnit() const
+{
+    if (unitButtons[0]->isChecked())
+        return LengthUnit::Millimetre;
+    if (unitButtons[1]->isChecked())
+        return LengthUnit::Centimetre;
+    return LengthUnit::Metre;
+}
+
+double SectionForm::length(const QString& boxName) const
+{
+    const auto* box = findChild<QLineEdit*>(boxName);
+    return velkor::Val(box->text().toStdString()) * velkor::UnitFactorOf(selectedUnit());
+}
+
+bool SectionForm::ticked(const QString& checkBoxName) const
+{
+    return findChild<QCheckBox*>(checkBoxName)->isChecked();
+}
+
+void SectionForm::calculate() { description.routine(*this); }
+
+void SectionForm::present(const velkor::SectionOutcome& outcome)
+{
+    const LengthUnit unit = selectedUnit();
+    lastUnitFactor = velkor::UnitFactorOf(unit);
+    const velkor::DisplaySettings settings{
+        unit, velkor::Val(specificWeightBox->text().toStdString()),
+        velkor::ToSingle(velkor::Val(precisionList->currentText().toStdString()))};
+    const auto shown = velkor::ToDisplay(outcome, settings);
+    if (const auto* refusal = std::get_if<velkor::Refusal>(&shown)) {
+        services.showError(this, QString::fromStdString(refusal->message));
+        return;
+    }
+    const auto& display = std::get<velkor::Display>(shown);
+    for (const velkor::ShownFigure& figure : display.figures) {
+        const auto slot = std::find_if(results.begin(), results.end(),
+                                       [&](const ShownResult& r) { return r.symbol == figure.symbol; });
+        if (slot != results.end())
+            slot->label->setText(formatNumber(figure.value));
+    }
+    weightLabel->setText(formatNumber(display.weight));
+}
+
+void SectionForm::switchUnit(LengthUnit unit)
+{
+    for (const UnitLabel& u : unitLabels)
+        u.label->setText(unitText(unit, u.power));
+    for (const ShownResult& r : results)
+        r.label->clear();
+
+    const int oldFactor = lastUnitFactor;
+    const int newFactor = velkor::UnitFactorOf(unit);
+    // Before the first calculation nobody knows which unit the inputs were typed in.
+    if (oldFactor == 0 || oldFactor == newFactor)
+        return;
+    rescaleLengthBoxes(oldFactor, newFactor);
+    calculate();
+}
+
+void SectionForm::rescaleLengthBoxes(int oldFactor, int newFactor)
+{
+    // Each box converts what it held before the switch. A box that mirrors another one is
+    // rewritten when its source changes, and its own conversion then gives the same text.
+    std::vector<QString> before;
+    before.reserve(lengthBoxes.size());
+    for (const QLineEdit* box : lengthBoxes)
+        before.push_back(box->text());
+
+    for (std::size_t k = 0; k < lengthBoxes.size(); ++k) {
+        const auto value = velkor::LeadingNumber(before[k].toStdString());
+        if (!value)
+            continue; // nothing to convert: keep what the user typed
+        const double converted = oldFactor > newFactor ? *value * (oldFactor / newFactor)
+                                                       : *value / (newFactor / oldFactor);
+        if (std::isfinite(converted))
+            lengthBoxes[k]->setText(formatNumber(converted));
+    }
+}
+
+void SectionForm::printForm()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (!services.choosePrinter(this, printer))
+        return;
+    const ButtonsHidden hidden(commandButtons);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return;
+    const QRect page = painter.viewport();
+    const double scale = std::min(page.width() / double(width()), page.height() / double(height()));
+    painter.scale(scale, scale);
+    render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    painter.end();
+}

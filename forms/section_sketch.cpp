@@ -1,0 +1,99 @@
+#include "section_sketch.h"
+
+#include <QHelpEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include <algorithm>
+#include <stdexcept>
+
+SectionSketch::SectionSketch(QSize size, std::vector<SketchElement> elements, QWidget* parent)
+    : QWidget(parent)
+    , fixedSize(size)
+    , elements(std::move(elements))
+{
+    setFixedSize(size);
+}
+
+SketchElement& SectionSketch::element(const QString& name)
+{
+    return const_cast<SketchElement&>(std::as_const(*this).element(name));
+}
+
+const SketchElement& SectionSketch::element(const QString& name) const
+{
+    const auto found = std::find_if(elements.begin(), elements.end(),
+                                    [&](const SketchElement& e) { return e.name == name; });
+    if (found == elements.end())
+        throw std::out_of_range("no sketch element " + name.toStdString());
+    return *found;
+}
+
+void SectionSketch::setElementVisible(const QString& name, bool visible)
+{
+    element(name).visible = visible;
+    update();
+}
+
+bool SectionSketch::isElementVisible(const QString& name) const { return element(name).visible; }
+
+void SectionSketch::setElementFill(const QString& name, Qt::BrushStyle fill)
+{
+    element(name).fill = fill;
+    update();
+}
+
+Qt::BrushStyle SectionSketch::elementFill(const QString& name) const { return element(name).fill; }
+
+void SectionSketch::setElementToolTip(const QString& name, const QString& toolTip)
+{
+    element(name).toolTip = toolTip;
+}
+
+QString SectionSketch::elementToolTip(const QString& name) const { return element(name).toolTip; }
+
+QString SectionSketch::toolTipAt(QPointF point) const
+{
+    for (const SketchElement& e : elements)
+        if (e.visible && e.kind == SketchElement::Kind::Letter && e.bounds.contains(point))
+            return e.toolTip;
+    return {};
+}
+
+void SectionSketch::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const SketchElement& e : elements) {
+        if (!e.visible)
+            continue;
+        painter.setPen(QPen(e.colour, e.penWidth));
+        switch (e.kind) {
+        case SketchElement::Kind::Line:
+            painter.drawLine(e.line);
+            break;
+        case SketchElement::Kind::Circle:
+            painter.setBrush(e.fill == Qt::NoBrush ? QBrush() : QBrush(e.fillColour, e.fill));
+            painter.drawEllipse(e.bounds);
+            painter.setBrush(QBrush());
+            break;
+        case SketchElement::Kind::Letter:
+            painter.drawText(e.bounds, Qt::AlignCenter, e.text);
+            break;
+        }
+    }
+}
+
+bool SectionSketch::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString tip = toolTipAt(help->pos());
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tip, this);
+        return true;
+    }
+    return QWidget::event(event);
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QColor>
+#include <QLineF>
+#include <QRectF>
+#include <QWidget>
+
+#include <vector>
+
+// One named element of a section's sketch: a line, a circle or a dimension letter.
+struct SketchElement {
+    enum class Kind { Line, Circle, Letter };
+
+    QString name; // the name the calculator's code and tests use, e.g. "Shape1", "Line4"
+    Kind kind = Kind::Line;
+    QLineF line;   // Line
+    QRectF bounds; // Circle: its bounding square; Letter: the box the letter is centred in
+    QString text;  // Letter
+    QString toolTip;
+    QColor colour = Qt::black;
+    int penWidth = 1;
+    Qt::BrushStyle fill = Qt::NoBrush;
+    QColor fillColour = Qt::blue;
+    bool visible = true;
+};
+
+// A fixed schematic drawing of a section: it never scales with the dimensions, but the
+// calculator shows, hides and fills its elements as the variant check boxes change.
+class SectionSketch : public QWidget {
+    Q_OBJECT
+public:
+    SectionSketch(QSize size, std::vector<SketchElement> elements, QWidget* parent = nullptr);
+
+    void setElementVisible(const QString& name, bool visible);
+    bool isElementVisible(const QString& name) const;
+    void setElementFill(const QString& name, Qt::BrushStyle fill);
+    Qt::BrushStyle elementFill(const QString& name) const;
+    void setElementToolTip(const QString& name, const QString& toolTip);
+    QString elementToolTip(const QString& name) const;
+
+    // The tooltip of the visible letter under `point`, or an empty text.
+    QString toolTipAt(QPointF point) const;
+
+    QSize sizeHint() const override { return fixedSize; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    SketchElement& element(const QString& name);
+    const SketchElement& element(const QString& name) const;
+
+    QSize fixedSize;
+    std::vector<SketchElement> elements;
+};

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Velkor needs to build and run, if any are missing.
+# With "test", also makes sure the Russian locale exists: the tests run once more under it
+# to prove that a decimal comma in the user's settings changes nothing in the numbers.
+set -euo pipefail
+
+packages=(qt6-base-dev cmake g++ make fonts-dejavu-core)
+[ "${1:-}" = test ] && packages+=(locales)
+
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+    missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  "${as_root[@]}" apt-get update -qq
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+if [ "${1:-}" = test ] && ! locale -a 2>/dev/null | grep -qix 'ru_RU.utf8'; then
+  "${as_root[@]}" sed -i 's/^# *\(ru_RU.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen ||
+    echo 'ru_RU.UTF-8 UTF-8' | "${as_root[@]}" tee -a /etc/locale.gen >/dev/null
+  "${as_root[@]}" locale-gen >/dev/null
+fi

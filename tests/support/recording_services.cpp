@@ -1,0 +1,26 @@
+#include "recording_services.h"
+
+#include <QApplication>
+#include <QPrinter>
+#include <QWidget>
+
+void RecordingServices::showError(QWidget*, const QString& message) { messages << message; }
+
+bool RecordingServices::choosePrinter(QWidget*, QPrinter& printer)
+{
+    ++printerDialogs;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdfPath);
+    return acceptPrinter;
+}
+
+ModalWindowGuard::ModalWindowGuard()
+{
+    connect(&timer, &QTimer::timeout, this, [this] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            seen << modal->windowTitle();
+            modal->close();
+        }
+    });
+    timer.start(50);
+}
