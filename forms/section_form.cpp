@@ -24,7 +24,7 @@ using velkor::LengthUnit;
 
 namespace {
 
-QString unitText(LengthUnit unit, int power)
+QString unitText(LengthUnit unit, int power, bool latinC = false)
 {
     QString text;
     switch (unit) {
@@ -32,7 +32,7 @@ QString unitText(LengthUnit unit, int power)
         text = QStringLiteral("мм");
         break;
     case LengthUnit::Centimetre:
-        text = QStringLiteral("см");
+        text = latinC ? QStringLiteral("cм") : QStringLiteral("см");
         break;
     case LengthUnit::Metre:
         text = QStringLiteral("м");
@@ -75,6 +75,16 @@ QLabel* resultLabel(const QString& name, ResultColour colour)
     palette.setColor(QPalette::WindowText, colourOf(colour));
     label->setPalette(palette);
     return label;
+}
+
+// The legend's entries are padded with blanks; a label just wider than the longest entry
+// wraps the text into one entry per line.
+int legendWidth(const QFontMetrics& metrics, const QString& legend)
+{
+    int widest = 0;
+    for (const QString& entry : legend.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        widest = std::max(widest, metrics.horizontalAdvance(entry.trimmed() + QLatin1Char(';')));
+    return widest + metrics.horizontalAdvance(QLatin1Char(' ')) * 2;
 }
 
 QFrame* blueRule()
@@ -162,7 +172,7 @@ SectionForm::SectionForm(PlatformServices& services, FrameDescription frame)
     auto* notes = new QVBoxLayout;
     auto* legend = caption(QStringLiteral("Label17"), description.legend);
     legend->setWordWrap(true);
-    legend->setFixedWidth(190);
+    legend->setFixedWidth(legendWidth(legend->fontMetrics(), description.legend));
     auto* version = caption(QStringLiteral("Label18"),
                             QStringLiteral("Velkor  v. ") + formatNumber(AppVersion) +
                                 QStringLiteral("  2004"));
@@ -190,10 +200,17 @@ SectionForm::SectionForm(PlatformServices& services, FrameDescription frame)
         commandButtons[k] = button;
     }
     setHint(commandButtons[0], QStringLiteral("Расчет"));
+    if (!description.printToolTip.isEmpty())
+        setHint(commandButtons[1], description.printToolTip);
     setHint(commandButtons[2], QStringLiteral("Выход"));
     connect(commandButtons[0], &QPushButton::clicked, this, &SectionForm::calculate);
     connect(commandButtons[1], &QPushButton::clicked, this, &SectionForm::printForm);
-    connect(commandButtons[2], &QPushButton::clicked, this, &QWidget::hide);
+    if (description.exitUnloads) {
+        setAttribute(Qt::WA_DeleteOnClose);
+        connect(commandButtons[2], &QPushButton::clicked, this, &QWidget::close);
+    } else {
+        connect(commandButtons[2], &QPushButton::clicked, this, &QWidget::hide);
+    }
     bottom->addLayout(buttons);
     root->addLayout(bottom);
 }
@@ -264,12 +281,14 @@ QLineEdit* SectionForm::addLengthInput(const LengthInput& input)
     box->setAlignment(Qt::AlignRight);
     setHint(box, input.toolTip);
     label->setBuddy(box);
-    auto* unit = caption(input.unitLabelName, unitText(LengthUnit::Centimetre, velkor::Length));
+    auto* unit = caption(input.unitLabelName,
+                         unitText(LengthUnit::Centimetre, velkor::Length,
+                                  input.spelling != UnitSpelling::Cyrillic));
     inputGrid->addWidget(label, row, 0);
     inputGrid->addWidget(box, row, 1);
     inputGrid->addWidget(unit, row, 2);
-    lengthBoxes.push_back(box);
-    unitLabels.push_back({unit, velkor::Length});
+    lengthBoxes.push_back({box, label, unit, {}});
+    unitLabels.push_back({unit, velkor::Length, input.spelling});
     sectionControls.push_back(box);
     orderTabs();
     return box;
@@ -292,14 +311,55 @@ QLabel* SectionForm::addResult(const ResultOutput& output)
     auto* label = caption(output.captionName, output.caption);
     auto* result = resultLabel(output.labelName, output.colour);
     describeResult(result, output.caption, output.toolTip);
-    auto* unit = caption(output.unitLabelName, unitText(LengthUnit::Centimetre, output.power));
+    auto* unit = caption(output.unitLabelName,
+                         unitText(LengthUnit::Centimetre, output.power,
+                                  output.spelling != UnitSpelling::Cyrillic));
     resultGrid->addWidget(label, row, 0);
     resultGrid->addWidget(result, row, 1);
     resultGrid->addWidget(unit, row, 2);
     resultGrid->setColumnStretch(3, 1);
     results.push_back({output.symbol, result});
-    unitLabels.push_back({unit, output.power});
+    unitLabels.push_back({unit, output.power, output.spelling});
     return result;
+}
+
+SectionForm::LengthBox& SectionForm::lengthBox(const QLineEdit* box)
+{
+    return *std::find_if(lengthBoxes.begin(), lengthBoxes.end(),
+                         [box](const LengthBox& length) { return length.box == box; });
+}
+
+void SectionForm::setLengthEnabled(QLineEdit* box, bool enabled)
+{
+    const LengthBox& length = lengthBox(box);
+    for (QWidget* widget : {static_cast<QWidget*>(length.caption), static_cast<QWidget*>(box),
+                            static_cast<QWidget*>(length.unit)})
+        widget->setEnabled(enabled);
+}
+
+void SectionForm::setFollows(QLineEdit* box, std::function<bool()> following)
+{
+    lengthBox(box).following = std::move(following);
+}
+
+void SectionForm::addTie(QCheckBox* check, QLineEdit* source, QLineEdit* tied)
+{
+    const auto apply = [this, source, tied](bool on) {
+        if (on)
+            tied->setText(source->text());
+        setLengthEnabled(tied, !on);
+    };
+    apply(check->isChecked());
+    connect(check, &QCheckBox::toggled, this, [apply, tied](bool on) {
+        apply(on);
+        if (!on)
+            tied->setFocus();
+    });
+    connect(source, &QLineEdit::textChanged, this, [check, tied](const QString& text) {
+        if (check->isChecked())
+            tied->setText(text);
+    });
+    setFollows(tied, [check] { return check->isChecked(); });
 }
 
 void SectionForm::orderTabs()
@@ -359,7 +419,8 @@ void SectionForm::present(const velkor::SectionOutcome& outcome)
 void SectionForm::switchUnit(LengthUnit unit)
 {
     for (const UnitLabel& u : unitLabels)
-        u.label->setText(unitText(unit, u.power));
+        u.label->setText(
+            unitText(unit, u.power, u.spelling == UnitSpelling::LatinInCentimetres));
     for (const ShownResult& r : results)
         r.label->clear();
 
@@ -374,21 +435,17 @@ void SectionForm::switchUnit(LengthUnit unit)
 
 void SectionForm::rescaleLengthBoxes(int oldFactor, int newFactor)
 {
-    // Each box converts what it held before the switch. A box that mirrors another one is
-    // rewritten when its source changes, and its own conversion then gives the same text.
-    std::vector<QString> before;
-    before.reserve(lengthBoxes.size());
-    for (const QLineEdit* box : lengthBoxes)
-        before.push_back(box->text());
-
-    for (std::size_t k = 0; k < lengthBoxes.size(); ++k) {
-        const auto value = velkor::LeadingNumber(before[k].toStdString());
+    for (const LengthBox& length : lengthBoxes) {
+        // a box that follows another one is rewritten when its source converts
+        if (length.following && length.following())
+            continue;
+        const auto value = velkor::LeadingNumber(length.box->text().toStdString());
         if (!value)
             continue; // nothing to convert: keep what the user typed
         const double converted = oldFactor > newFactor ? *value * (oldFactor / newFactor)
                                                        : *value / (newFactor / oldFactor);
         if (std::isfinite(converted))
-            lengthBoxes[k]->setText(formatNumber(converted));
+            length.box->setText(formatNumber(converted));
     }
 }
 

@@ -16,6 +16,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 class PlatformServices;
@@ -47,6 +48,15 @@ struct FrameDescription {
     std::array<QString, 3> unitToolTips = {QStringLiteral("Миллиметр"), QStringLiteral("Сантиметр"),
                                            QStringLiteral("Метр")};
     QString versionToolTip;
+    QString printToolTip;
+    bool exitUnloads = false; // "Выход" destroys the form, so it reopens with its design values
+};
+
+// How a unit label writes centimetres: a few labels are drawn with a Latin "c".
+enum class UnitSpelling {
+    Cyrillic,
+    LatinAtDesign,      // "cм3" until the first unit switch, then like the others
+    LatinInCentimetres, // "cм" whenever the unit is the centimetre
 };
 
 // A dimension box with its caption on the left and its unit label on the right.
@@ -54,6 +64,7 @@ struct LengthInput {
     QString captionName, caption, captionToolTip;
     QString boxName, text, toolTip;
     QString unitLabelName;
+    UnitSpelling spelling = UnitSpelling::Cyrillic;
 };
 
 enum class ResultColour { AboutX, AboutY, Area };
@@ -66,6 +77,7 @@ struct ResultOutput {
     int power;               // 1 length, 2 area, 3 modulus, 4 inertia: picks the unit text
     ResultColour colour;
     QString unitLabelName;
+    UnitSpelling spelling = UnitSpelling::Cyrillic;
 };
 
 class SectionForm : public QWidget {
@@ -97,6 +109,16 @@ protected:
     QCheckBox* addCheckBox(const QString& name, const QString& caption, const QString& toolTip);
     QLabel* addResult(const ResultOutput& output);
 
+    // While `check` is ticked, `tied` is a disabled copy of `source`, rewritten on every
+    // change of the source (and so by the unit switch through it). Released, the tied box
+    // and its labels are enabled again, keep the copied text and take the focus.
+    void addTie(QCheckBox* check, QLineEdit* source, QLineEdit* tied);
+    // While `following` holds, `box` shows a value derived from another box: the unit
+    // switch converts only the source and leaves the box to follow it.
+    void setFollows(QLineEdit* box, std::function<bool()> following);
+    // A length box together with its caption and unit label.
+    void setLengthEnabled(QLineEdit* box, bool enabled);
+
 private:
     struct ShownResult {
         std::string_view symbol;
@@ -105,7 +127,15 @@ private:
     struct UnitLabel {
         QLabel* label;
         int power;
+        UnitSpelling spelling;
     };
+    struct LengthBox {
+        QLineEdit* box;
+        QLabel* caption;
+        QLabel* unit;
+        std::function<bool()> following; // empty: never follows another box
+    };
+    LengthBox& lengthBox(const QLineEdit* box);
 
     QWidget* buildUnitsFrame();
     QWidget* buildPrecision();
@@ -127,7 +157,7 @@ private:
     std::array<QPushButton*, 3> commandButtons{};
 
     std::vector<QWidget*> sectionControls; // the section's own inputs, first in tab order
-    std::vector<QLineEdit*> lengthBoxes;   // rescaled by the unit switch, in this order
+    std::vector<LengthBox> lengthBoxes;    // rescaled by the unit switch, in this order
     std::vector<UnitLabel> unitLabels;
     std::vector<ShownResult> results;
 };
