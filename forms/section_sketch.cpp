@@ -52,6 +52,24 @@ void SectionSketch::setElementToolTip(const QString& name, const QString& toolTi
 
 QString SectionSketch::elementToolTip(const QString& name) const { return element(name).toolTip; }
 
+void SectionSketch::setElementLine(const QString& name, QLineF line)
+{
+    element(name).line = line;
+    update();
+}
+
+void SectionSketch::setElementBounds(const QString& name, QRectF bounds)
+{
+    element(name).bounds = bounds;
+    update();
+}
+
+void SectionSketch::setElementPolygon(const QString& name, QPolygonF polygon)
+{
+    element(name).polygon = std::move(polygon);
+    update();
+}
+
 QString SectionSketch::toolTipAt(QPointF point) const
 {
     for (const SketchElement& e : elements)
@@ -73,8 +91,15 @@ void SectionSketch::paintEvent(QPaintEvent*)
             painter.drawLine(e.line);
             break;
         case SketchElement::Kind::Circle:
+        case SketchElement::Kind::Rectangle:
+        case SketchElement::Kind::Polygon:
             painter.setBrush(e.fill == Qt::NoBrush ? QBrush() : QBrush(e.fillColour, e.fill));
-            painter.drawEllipse(e.bounds);
+            if (e.kind == SketchElement::Kind::Circle)
+                painter.drawEllipse(e.bounds);
+            else if (e.kind == SketchElement::Kind::Rectangle)
+                painter.drawRect(e.bounds);
+            else
+                painter.drawPolygon(e.polygon);
             painter.setBrush(QBrush());
             break;
         case SketchElement::Kind::Letter:

@@ -2,20 +2,23 @@
 
 #include <QColor>
 #include <QLineF>
+#include <QPolygonF>
 #include <QRectF>
 #include <QWidget>
 
 #include <vector>
 
-// One named element of a section's sketch: a line, a circle or a dimension letter.
+// One named element of a section's sketch: a line, a circle, a rectangle, a polygon or a
+// dimension letter.
 struct SketchElement {
-    enum class Kind { Line, Circle, Letter };
+    enum class Kind { Line, Circle, Rectangle, Polygon, Letter };
 
     QString name; // the name the calculator's code and tests use, e.g. "Shape1", "Line4"
     Kind kind = Kind::Line;
     QLineF line;   // Line
-    QRectF bounds; // Circle: its bounding square; Letter: the box the letter is centred in
-    QString text;  // Letter
+    QRectF bounds; // Circle: its bounding square; Rectangle; Letter: the box it is centred in
+    QPolygonF polygon; // Polygon
+    QString text;      // Letter
     QString toolTip;
     QColor colour = Qt::black;
     int penWidth = 1;
@@ -37,6 +40,13 @@ public:
     Qt::BrushStyle elementFill(const QString& name) const;
     void setElementToolTip(const QString& name, const QString& toolTip);
     QString elementToolTip(const QString& name) const;
+    // Moving and resizing, for sketches whose parts change with the variant check boxes.
+    void setElementLine(const QString& name, QLineF line);
+    void setElementBounds(const QString& name, QRectF bounds);
+    void setElementPolygon(const QString& name, QPolygonF polygon);
+
+    // Everything about one element, for tests and assistive queries.
+    const SketchElement& element(const QString& name) const;
 
     // The tooltip of the visible letter under `point`, or an empty text.
     QString toolTipAt(QPointF point) const;
@@ -49,7 +59,6 @@ protected:
 
 private:
     SketchElement& element(const QString& name);
-    const SketchElement& element(const QString& name) const;
 
     QSize fixedSize;
     std::vector<SketchElement> elements;
