@@ -34,57 +34,26 @@ FrameDescription frame()
     return d;
 }
 
-SketchElement line(const char* name, QLineF at)
-{
-    SketchElement e;
-    e.name = QString::fromLatin1(name);
-    e.line = at;
-    return e;
-}
-
-SketchElement circle(const char* name, QRectF bounds)
-{
-    SketchElement e;
-    e.name = QString::fromLatin1(name);
-    e.kind = SketchElement::Kind::Circle;
-    e.bounds = bounds;
-    e.colour = Qt::blue;
-    e.penWidth = 3;
-    return e;
-}
-
-SketchElement letter(const char* name, const QString& text, QRectF bounds, const QString& toolTip)
-{
-    SketchElement e;
-    e.name = QString::fromLatin1(name);
-    e.kind = SketchElement::Kind::Letter;
-    e.text = text;
-    e.bounds = bounds;
-    e.toolTip = toolTip;
-    return e;
-}
-
 // The tube: outer circle, bore, the wall thickness "t" across the top wall and the outer
 // diameter "D" dimensioned below.
 std::vector<SketchElement> roundSketch(const QColor& boreColour)
 {
-    SketchElement outer = circle("Shape2", {35, 25, 110, 110});
-    SketchElement bore = circle("Shape1", {45, 35, 90, 90});
+    SketchElement bore = sketchCircle("Shape1", {45, 35, 90, 90});
     bore.fill = Qt::SolidPattern;
     bore.fillColour = boreColour;
     return {
-        outer,
+        sketchCircle("Shape2", {35, 25, 110, 110}),
         bore,
-        line("Line4", {90, 8, 90, 50}),
-        line("Line5", {85, 30, 95, 20}),
-        line("Line6", {85, 40, 95, 30}),
-        letter("Label4", QStringLiteral("t"), {97, 4, 16, 16}, QStringLiteral("Толщина стенки")),
-        line("Line2", {35, 80, 35, 166}),
-        line("Line3", {145, 80, 145, 166}),
-        line("Line1", {35, 160, 145, 160}),
-        line("Line7", {31, 164, 39, 156}),
-        line("Line8", {141, 164, 149, 156}),
-        letter("Label1(0)", QStringLiteral("D"), {80, 162, 20, 16}, OuterDiameter),
+        sketchLine("Line4", {90, 8, 90, 50}),
+        sketchLine("Line5", {85, 30, 95, 20}),
+        sketchLine("Line6", {85, 40, 95, 30}),
+        sketchLetter("Label4", "t", {97, 4, 16, 16}, QStringLiteral("Толщина стенки")),
+        sketchLine("Line2", {35, 80, 35, 166}),
+        sketchLine("Line3", {145, 80, 145, 166}),
+        sketchLine("Line1", {35, 160, 145, 160}),
+        sketchLine("Line7", {31, 164, 39, 156}),
+        sketchLine("Line8", {141, 164, 149, 156}),
+        sketchLetter("Label1(0)", "D", {80, 162, 20, 16}, OuterDiameter),
     };
 }
 

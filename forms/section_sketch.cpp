@@ -7,6 +7,63 @@
 #include <algorithm>
 #include <stdexcept>
 
+SketchElement sketchLine(const QString& name, QLineF line, const QColor& colour)
+{
+    SketchElement e;
+    e.name = name;
+    e.line = line;
+    e.colour = colour;
+    return e;
+}
+
+namespace {
+
+SketchElement outline(const QString& name, SketchElement::Kind kind)
+{
+    SketchElement e;
+    e.name = name;
+    e.kind = kind;
+    e.colour = Qt::blue;
+    e.penWidth = 3;
+    return e;
+}
+
+} // namespace
+
+SketchElement sketchCircle(const QString& name, QRectF bounds)
+{
+    SketchElement e = outline(name, SketchElement::Kind::Circle);
+    e.bounds = bounds;
+    return e;
+}
+
+SketchElement sketchRectangle(const QString& name, QRectF bounds)
+{
+    SketchElement e = outline(name, SketchElement::Kind::Rectangle);
+    e.bounds = bounds;
+    return e;
+}
+
+SketchElement sketchPolygon(const QString& name, QPolygonF polygon)
+{
+    SketchElement e = outline(name, SketchElement::Kind::Polygon);
+    e.polygon = std::move(polygon);
+    return e;
+}
+
+SketchElement sketchLetter(const QString& name, const QString& text, QRectF bounds,
+                           const QString& toolTip, const QColor& colour)
+{
+    SketchElement e;
+    e.name = name;
+    e.kind = SketchElement::Kind::Letter;
+    e.text = text;
+    e.bounds = bounds;
+    e.toolTip = toolTip;
+    e.colour = colour;
+    return e;
+}
+
 SectionSketch::SectionSketch(QSize size, std::vector<SketchElement> elements, QWidget* parent)
     : QWidget(parent)
     , fixedSize(size)

@@ -27,6 +27,15 @@ struct SketchElement {
     bool visible = true;
 };
 
+// Shorthands for building a sketch's element list. Dimension lines are thin and black;
+// outlines are thick and blue.
+SketchElement sketchLine(const QString& name, QLineF line, const QColor& colour = Qt::black);
+SketchElement sketchCircle(const QString& name, QRectF bounds);
+SketchElement sketchRectangle(const QString& name, QRectF bounds);
+SketchElement sketchPolygon(const QString& name, QPolygonF polygon);
+SketchElement sketchLetter(const QString& name, const QString& text, QRectF bounds,
+                           const QString& toolTip, const QColor& colour = Qt::black);
+
 // A fixed schematic drawing of a section: it never scales with the dimensions, but the
 // calculator shows, hides and fills its elements as the variant check boxes change.
 class SectionSketch : public QWidget {
