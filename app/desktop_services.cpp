@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QProcess>
+#include <QStandardPaths>
 
 void DesktopServices::showError(QWidget* parent, const QString& message)
 {
@@ -13,4 +15,29 @@ bool DesktopServices::choosePrinter(QWidget* parent, QPrinter& printer)
 {
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
+}
+
+void DesktopServices::showMessage(QWidget* parent, const QString& title, const QString& message)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, message, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+namespace {
+
+// Linux counterparts of MSINFO32, the most specific first.
+const char* const SystemInformationTools[] = {"hardinfo", "hardinfo2", "kinfocenter",
+                                              "gnome-system-monitor"};
+
+} // namespace
+
+bool DesktopServices::startSystemInformation()
+{
+    for (const char* tool : SystemInformationTools) {
+        const QString path = QStandardPaths::findExecutable(QLatin1String(tool));
+        // a tool that is found but cannot be started gives way to the next one
+        if (!path.isEmpty() && QProcess::startDetached(path, {}))
+            return true;
+    }
+    return false;
 }

@@ -2,9 +2,13 @@
 
 #include "platform_services.h"
 
-// The real message box and printer dialog.
+// The real message boxes, printer dialog and system-information tool.
 class DesktopServices : public PlatformServices {
 public:
     void showError(QWidget* parent, const QString& message) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+    void showMessage(QWidget* parent, const QString& title, const QString& message) override;
+    // The first of hardinfo, hardinfo2, kinfocenter and gnome-system-monitor on the PATH
+    // that starts.
+    bool startSystemInformation() override;
 };

@@ -1,6 +1,7 @@
 #include "velkor.h"
 
 #include "form2.h"
+#include "frm_about.h"
 #include "number_text.h"
 #include "section_pictures.h"
 
@@ -114,7 +115,7 @@ Velkor::Velkor(PlatformServices& services)
     }
 
     auto* info = textButton("Command4", QStringLiteral("Инфо"), QStringLiteral("Информация о программе"));
-    info->setEnabled(false); // the About box is not part of the program yet
+    connect(info, &QPushButton::clicked, this, &Velkor::showAbout);
     auto* version = new QLabel(QStringLiteral("Version ") + formatNumber(AppVersion) +
                                QStringLiteral(" - 2004"));
     version->setObjectName(QStringLiteral("Label4"));
@@ -131,6 +132,7 @@ Velkor::~Velkor()
 {
     for (auto& [name, form] : loadedForms)
         delete form.data();
+    delete about.data();
 }
 
 SectionForm* Velkor::showSectionForm(const QString& buttonName)
@@ -145,6 +147,19 @@ SectionForm* Velkor::showSectionForm(const QString& buttonName)
     form->raise();
     form->activateWindow();
     return form;
+}
+
+frmAbout* Velkor::showAbout()
+{
+    // A box that "OK" has just closed waits for its deletion; it is not loaded any more.
+    if (!about.isNull() && !about->isVisible())
+        delete about.data();
+    if (about.isNull())
+        about = new frmAbout(services);
+    about->show();
+    about->raise();
+    about->activateWindow();
+    return about;
 }
 
 void Velkor::closeEvent(QCloseEvent* event)

@@ -7,6 +7,7 @@
 
 class PlatformServices;
 class SectionForm;
+class frmAbout;
 
 // The main menu: title, version and one picture button per section. Each calculator is
 // built on its first use and then kept, hidden by its own "Выход", until the program ends.
@@ -19,6 +20,8 @@ public:
     // ShowSectionForm: the calculator opened by the menu button `buttonName`, loaded if it
     // is not loaded yet, shown and brought to the front.
     SectionForm* showSectionForm(const QString& buttonName);
+    // "Инфо": the About box, loaded if it is not loaded, shown and brought to the front.
+    frmAbout* showAbout();
 
 signals:
     // "Выход" or closing the menu's window: the program ends with all its windows.
@@ -30,4 +33,5 @@ protected:
 private:
     PlatformServices& services;
     std::map<QString, QPointer<SectionForm>> loadedForms;
+    QPointer<frmAbout> about; // null once its "OK" has unloaded it
 };

@@ -16,4 +16,11 @@ public:
 
     // The printer-selection dialog; false when the user cancels it.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
+
+    // A modal box with `title`, the message and a single OK button, without an icon.
+    virtual void showMessage(QWidget* parent, const QString& title, const QString& message) = 0;
+
+    // Starts the desktop's system-information tool as a separate process and returns at
+    // once; false when there is no such tool or it cannot be started.
+    virtual bool startSystemInformation() = 0;
 };

@@ -1,9 +1,11 @@
 // The main menu: what it shows, opening calculators once, and ending the program.
 #include "form_test_support.h"
+#include "frm_about.h"
 #include "recording_services.h"
 #include "section_form.h"
 #include "velkor.h"
 
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -31,6 +33,15 @@ class MenuTest : public QObject {
             if (auto* form = qobject_cast<SectionForm*>(window))
                 forms << form;
         return forms;
+    }
+
+    static QList<frmAbout*> aboutBoxes()
+    {
+        QList<frmAbout*> boxes;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<frmAbout*>(window))
+                boxes << box;
+        return boxes;
     }
 
 private slots:
@@ -121,11 +132,40 @@ private slots:
         QVERIFY(!form->findChild<QLabel*>("Label24")->text().isEmpty());
     }
 
-    void infoWaitsForTheAboutBox()
+    void infoOpensOneAboutBoxUntilOkUnloadsIt()
     {
-        QVERIFY(button("Command4")->isVisible());
-        QVERIFY(!button("Command4")->isEnabled());
         QCOMPARE(button("Command4")->toolTip(), QString("Информация о программе"));
+        QTest::mouseClick(button("Command4"), Qt::LeftButton);
+        QTest::mouseClick(button("Command4"), Qt::LeftButton);
+        QCOMPARE(aboutBoxes().size(), 1);
+        QPointer<frmAbout> first = aboutBoxes().front();
+        QVERIFY(first->isVisible());
+        QVERIFY(first->parentWidget() == nullptr); // beside the menu, not owned by it
+
+        QTest::mouseClick(first->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+        QTRY_VERIFY(first.isNull()); // unloaded, not hidden
+
+        QTest::mouseClick(button("Command4"), Qt::LeftButton);
+        QCOMPARE(aboutBoxes().size(), 1); // loaded anew
+        QVERIFY(aboutBoxes().front()->isVisible());
+    }
+
+    void infoRightAfterOkStillOpensABox()
+    {
+        // "OK" closes the box at once but deletes it only when the event loop gets to it
+        QPointer<frmAbout> closing = menu->showAbout();
+        QTest::mouseClick(closing->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+        QTest::mouseClick(button("Command4"), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(aboutBoxes().size(), 1);
+        QVERIFY(aboutBoxes().front()->isVisible());
+    }
+
+    void endingTheProgramClosesTheAboutBox()
+    {
+        QPointer<frmAbout> about = menu->showAbout();
+        menu.reset();
+        QVERIFY(about.isNull());
     }
 
     void exitEndsTheProgram()

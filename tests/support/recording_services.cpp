@@ -14,6 +14,17 @@ bool RecordingServices::choosePrinter(QWidget*, QPrinter& printer)
     return acceptPrinter;
 }
 
+void RecordingServices::showMessage(QWidget*, const QString& title, const QString& message)
+{
+    titledMessages.append({title, message});
+}
+
+bool RecordingServices::startSystemInformation()
+{
+    ++systemInformationRequests;
+    return systemInformationStarts;
+}
+
 ModalWindowGuard::ModalWindowGuard()
 {
     connect(&timer, &QTimer::timeout, this, [this] {

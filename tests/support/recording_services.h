@@ -6,17 +6,23 @@
 #include <QStringList>
 #include <QTimer>
 
-// Records the messages instead of showing them, and answers the printer dialog as told:
-// accepted with printing to a PDF file, or cancelled.
+// Records the messages instead of showing them, answers the printer dialog as told
+// (accepted with printing to a PDF file, or cancelled) and pretends to start the
+// system-information tool, which is there or not as told.
 class RecordingServices : public PlatformServices {
 public:
     void showError(QWidget* parent, const QString& message) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+    void showMessage(QWidget* parent, const QString& title, const QString& message) override;
+    bool startSystemInformation() override;
 
     QStringList messages;
     QString pdfPath;            // where an accepted print goes
     bool acceptPrinter = true;
     int printerDialogs = 0;
+    QList<std::pair<QString, QString>> titledMessages; // title, message
+    bool systemInformationStarts = true;
+    int systemInformationRequests = 0;
 };
 
 // Fails the running test when any modal window appears: a modal window in a headless run
