@@ -1,0 +1,132 @@
+// velkor-cli: the calculators' figures from the command line, one section or a batch.
+#include "numbers.h"
+#include "report.h"
+#include "request.h"
+#include "sections.h"
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+using namespace velkor::cli;
+
+namespace {
+
+constexpr int Refused = 2;
+constexpr int UsageFailure = 64;
+
+const char Usage[] = "usage: velkor-cli SECTION [NAME=VALUE ...] [--unit mm|cm|m] [--precision P] "
+                     "[--gamma G] [--json] [variant flags]\n"
+                     "       velkor-cli --batch FILE|- [--json]\n"
+                     "       velkor-cli --help\n";
+
+void printHelp()
+{
+    std::cout << Usage
+              << "\nDimensions are given in the selected unit (default cm) with \".\" or \",\" as "
+                 "decimal separator.\nA dimension left out takes the calculator's default text; "
+                 "a tied one follows its tie.\nResults are cut, never rounded, to 1/P "
+                 "(default P 1000: three decimals).\n\nSections:\n";
+    for (const SectionCommand& section : SectionCommands()) {
+        std::cout << "  " << section.name;
+        for (const DimensionSpec& d : section.dimensions)
+            std::cout << ' ' << d.name << '=' << (d.defaultText.empty() ? "(tie)" : d.defaultText);
+        for (std::string_view flag : section.flags)
+            std::cout << " [" << flag << ']';
+        std::cout << "  (gamma " << section.gamma << " kg/m3)\n";
+    }
+    std::cout << "\nExit status: 0 done, 2 refused by a check, 64 usage error.\n"
+                 "A batch reads one call per line (blank lines and # comments skipped) and "
+                 "writes CSV, or JSON lines with --json.\n";
+}
+
+int usageError(const std::string& reason)
+{
+    std::cerr << "velkor-cli: " << reason << '\n' << Usage;
+    return UsageFailure;
+}
+
+int single(const std::vector<std::string>& words)
+{
+    const auto parsed = ParseRequest(words);
+    if (const auto* usage = std::get_if<UsageError>(&parsed))
+        return usageError(usage->reason);
+    const Request& request = std::get<Request>(parsed);
+    const SectionCommand& section = *FindSection(request.section);
+    const Answer answer = Calculate(request, section);
+    if (const auto* refusal = std::get_if<velkor::Refusal>(&answer)) {
+        std::cerr << refusal->message << '\n';
+        return Refused;
+    }
+    std::cout << (request.json ? JsonReport(answer, request) + '\n'
+                               : TextReport(answer, request, section));
+    return 0;
+}
+
+int batch(std::istream& input, bool json)
+{
+    std::ostringstream out;
+    if (!json)
+        out << CsvHeader() << '\n';
+    bool anyFailed = false;
+    std::string line;
+    for (int number = 1; std::getline(input, line); ++number) {
+        const auto words = SplitWords(line);
+        if (words.empty() || words.front().starts_with('#'))
+            continue;
+        const auto parsed = ParseRequest(words);
+        if (const auto* usage = std::get_if<UsageError>(&parsed)) {
+            anyFailed = true;
+            if (json)
+                out << "{\"line\": " << number << ", \"error\": " << JsonString(usage->reason) << "}\n";
+            else
+                out << CsvRow(number, words.front(), "", "", usage->reason, nullptr) << '\n';
+            continue;
+        }
+        const Request& request = std::get<Request>(parsed);
+        const Answer answer = Calculate(request, *FindSection(request.section));
+        const auto* display = std::get_if<velkor::Display>(&answer);
+        anyFailed = anyFailed || display == nullptr;
+        if (json) {
+            out << JsonReport(answer, request, number) << '\n';
+        } else {
+            const std::string error = display ? "" : std::get<velkor::Refusal>(answer).message;
+            out << CsvRow(number, request.section, UnitName(request.unit),
+                          velkor::FormatLocale(request.precision, '.'), error, display)
+                << '\n';
+        }
+    }
+    std::cout << out.str();
+    return anyFailed ? Refused : 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    std::ios::sync_with_stdio(false);
+    const std::vector<std::string> words(argv + 1, argv + argc);
+    if (words.empty())
+        return usageError("no section given");
+    if (words.front() == "--help" || words.front() == "-h") {
+        printHelp();
+        return 0;
+    }
+    if (words.front() != "--batch")
+        return single(words);
+
+    if (words.size() < 2)
+        return usageError("--batch needs a file name or -");
+    bool json = false;
+    for (std::size_t k = 2; k < words.size(); ++k) {
+        if (words[k] != "--json")
+            return usageError("unknown batch option '" + words[k] + "'");
+        json = true;
+    }
+    if (words[1] == "-")
+        return batch(std::cin, json);
+    std::ifstream file(words[1]);
+    if (!file)
+        return usageError("cannot read '" + words[1] + "'");
+    return batch(file, json);
+}

@@ -1,0 +1,233 @@
+// velkor-cli run as a process, as scripts run it, and compared with the calculators.
+#include "form2.h"
+#include "form_test_support.h"
+#include "recording_services.h"
+
+#include <QCheckBox>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryFile>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+struct Run {
+    int exitCode;
+    QString out;
+    QString err;
+};
+
+Run velkorCli(const QStringList& arguments, const QByteArray& input = {})
+{
+    QProcess process;
+    process.start(QStringLiteral(VELKOR_CLI), arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(10000))
+        qFatal("velkor-cli did not finish");
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+// A calculator filled in by hand: its boxes, ticked check boxes and the labels per symbol.
+struct FormCase {
+    std::function<SectionForm*(PlatformServices&)> make;
+    QMap<QString, QString> boxes;
+    QStringList ticked;
+    QMap<QString, QString> labels; // symbol → result label
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(FormCase)
+
+class CliTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void sectionDefaults_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("round tube") << QStringList{"round"}
+                                    << "I = 505.556 cm4\nW = 71.205 cm3\ni = 4.846 cm\n"
+                                       "A = 21.519 cm2\nweight = 16.893 kg/m\n";
+        QTest::newRow("solid bar") << QStringList{"round", "--solid"}
+                                   << "I = 1995.828 cm4\nW = 281.102 cm3\ni = 3.55 cm\n"
+                                      "A = 158.367 cm2\nweight = 124.318 kg/m\n";
+        QTest::newRow("millimetres, comma input")
+            << QStringList{"round", "D=142", "t=5,0", "--unit", "mm"}
+            << "I = 5055564.781 mm4\nW = 71205.137 mm3\ni = 48.469 mm\n"
+               "A = 2151.99 mm2\nweight = 16.893 kg/m\n";
+        QTest::newRow("precision and specific weight")
+            << QStringList{"round", "--precision", "10", "--gamma", "2700,5"}
+            << "I = 505.5 cm4\nW = 71.2 cm3\ni = 4.8 cm\nA = 21.5 cm2\nweight = 5.8 kg/m\n";
+    }
+    void sectionDefaults()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, expected);
+        const Run run = velkorCli(arguments);
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.out, expected);
+        QCOMPARE(run.exitCode, 0);
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("wall too thick") << QStringList{"round", "D=10", "t=6"}
+                                        << "D должно быть больше или равно 2t";
+        QTest::newRow("no diameter") << QStringList{"round", "D=0", "t=0"} << "D должно быть больше нуля";
+        QTest::newRow("no wall") << QStringList{"round", "t=0"} << "t должно быть больше нуля";
+        QTest::newRow("precision zero") << QStringList{"round", "--precision", "0"}
+                                        << "Неверно задана точность результатов";
+        QTest::newRow("absurd size") << QStringList{"round", "D=1e200"} << "Введены ошибочные данные";
+    }
+    void refusals()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        const Run run = velkorCli(arguments);
+        QCOMPARE(run.err, message + '\n');
+        QCOMPARE(run.out, QString());
+        QCOMPARE(run.exitCode, 2);
+    }
+
+    void usageErrors_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("offending");
+        QTest::newRow("nothing") << QStringList{} << "no section";
+        QTest::newRow("unknown section") << QStringList{"pipe"} << "'pipe'";
+        QTest::newRow("unknown dimension") << QStringList{"round", "d=5"} << "'d'";
+        QTest::newRow("unknown flag") << QStringList{"round", "--tee"} << "'--tee'";
+        QTest::newRow("trailing letters") << QStringList{"round", "D=12abc"} << "'D=12abc'";
+        QTest::newRow("empty value") << QStringList{"round", "D="} << "'D='";
+        QTest::newRow("no equals sign") << QStringList{"round", "D"} << "'D'";
+        QTest::newRow("unknown unit") << QStringList{"round", "--unit", "in"} << "'in'";
+        QTest::newRow("precision not a number") << QStringList{"round", "--precision", "x"} << "'x'";
+        QTest::newRow("batch without file") << QStringList{"--batch"} << "--batch";
+    }
+    void usageErrors()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, offending);
+        const Run run = velkorCli(arguments);
+        QCOMPARE(run.exitCode, 64);
+        QCOMPARE(run.out, QString());
+        QVERIFY2(run.err.section('\n', 0, 0).contains(offending), qPrintable(run.err));
+        QVERIFY(run.err.contains("usage: velkor-cli"));
+    }
+
+    void helpListsSectionsAndDefaults()
+    {
+        const Run run = velkorCli({"--help"});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.contains("round D=14.2 t=0.5 [--solid]"));
+    }
+
+    void jsonIsOneObjectWithTheShownValues()
+    {
+        const Run run = velkorCli({"round", "--json", "--unit", "m", "D=0.142", "t=0.005"});
+        QCOMPARE(run.exitCode, 0);
+        QJsonParseError error;
+        const QJsonObject object = QJsonDocument::fromJson(run.out.toUtf8(), &error).object();
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QCOMPARE(object["section"].toString(), QString("round"));
+        QCOMPARE(object["unit"].toString(), QString("m"));
+        QCOMPARE(object["precision"].toDouble(), 1000.0);
+        const QJsonObject results = object["results"].toObject();
+        QCOMPARE(results.keys(), (QStringList{"A", "I", "W", "i", "weight"}));
+        QCOMPARE(results["A"].toDouble(), 0.002);
+        QCOMPARE(results["weight"].toDouble(), 16.893);
+    }
+
+    void batchGoesOnPastAFailingLine()
+    {
+        const QByteArray input = "# a table of tubes\n"
+                                 "round D=14,2 t=0.5\n"
+                                 "\n"
+                                 "round D=10 t=6\n"
+                                 "round --solid --unit mm D=20 --precision 10\n"
+                                 "round D=1x\n";
+        const Run run = velkorCli({"--batch", "-"}, input);
+        QCOMPARE(run.exitCode, 2);
+        const QStringList rows = run.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(rows.size(), 5);
+        QCOMPARE(rows[0], QString("line,section,unit,precision,error,A,Xc,Yc,I,Ix,Iy,W,Wx,Wy,W1x,"
+                                  "W2x,W1y,W2y,i,ix,iy,S,Sx,Sy,weight"));
+        QCOMPARE(rows[1], QString("2,round,cm,1000,,21.519,,,505.556,,,71.205,,,,,,,4.846,,,,,,16.893"));
+        QCOMPARE(rows[2], QString("4,round,cm,1000,D должно быть больше или равно 2t,,,,,,,,,,,,,,,,,,,,"));
+        QCOMPARE(rows[3], QString("5,round,mm,10,,314.1,,,7853.9,,,785.3,,,,,,,5,,,,,,2.4"));
+        QVERIFY(rows[4].startsWith("6,round,,,'D=1x' is not NAME=NUMBER,"));
+    }
+
+    void batchWritesJsonLines()
+    {
+        QTemporaryFile file;
+        QVERIFY(file.open());
+        file.write("round\nround t=0\n");
+        file.close();
+        const Run run = velkorCli({"--batch", file.fileName(), "--json"});
+        QCOMPARE(run.exitCode, 2);
+        const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        const QJsonObject first = QJsonDocument::fromJson(lines[0].toUtf8()).object();
+        QCOMPARE(first["line"].toInt(), 1);
+        QCOMPARE(first["results"].toObject()["I"].toDouble(), 505.556);
+        const QJsonObject second = QJsonDocument::fromJson(lines[1].toUtf8()).object();
+        QCOMPARE(second["error"].toString(), QString("t должно быть больше нуля"));
+    }
+
+    void formAndCommandLineShowTheSameCaptions_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<FormCase>("form");
+        const auto form2 = [](PlatformServices& services) -> SectionForm* { return new Form2(services); };
+        const QMap<QString, QString> roundLabels = {
+            {"I", "Label1(1)"}, {"W", "Label24"}, {"i", "Label26"}, {"A", "Label28"}, {"weight", "Label9"}};
+        QTest::newRow("round tube")
+            << QStringList{"round", "D=21.3", "t=2.6", "--unit", "mm", "--precision", "100000"}
+            << FormCase{form2, {{"Text1", "21.3"}, {"Text2", "2.6"}}, {"Option1"}, roundLabels};
+        QTest::newRow("round bar in metres")
+            << QStringList{"round", "--solid", "D=0.0573", "--unit", "m", "--precision", "10000000000"}
+            << FormCase{form2, {{"Text1", "0.0573"}}, {"Check1", "Option3"}, roundLabels};
+    }
+    void formAndCommandLineShowTheSameCaptions()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(FormCase, form);
+        RecordingServices services;
+        std::unique_ptr<SectionForm> calculator(form.make(services));
+        for (auto box = form.boxes.begin(); box != form.boxes.end(); ++box)
+            calculator->findChild<QLineEdit*>(box.key())->setText(box.value());
+        for (const QString& name : form.ticked)
+            calculator->findChild<QAbstractButton*>(name)->setChecked(true);
+        const int at = arguments.indexOf("--precision");
+        calculator->findChild<QComboBox*>("Combo1")->setEditText(arguments.value(at + 1));
+        calculator->findChild<QPushButton*>("Command1")->click();
+        QVERIFY(services.messages.isEmpty());
+
+        const QJsonObject results =
+            QJsonDocument::fromJson(velkorCli(arguments + QStringList{"--json"}).out.toUtf8())
+                .object()["results"]
+                .toObject();
+        QCOMPARE(results.keys().size(), form.labels.size());
+        for (auto label = form.labels.begin(); label != form.labels.end(); ++label) {
+            const QString shown = calculator->findChild<QLabel*>(label.value())->text();
+            const QString printed = velkorCli(arguments).out.section(label.key() + " = ", 1).section(' ', 0, 0);
+            QCOMPARE(local(printed), shown);
+            QVERIFY(results.contains(label.key()));
+        }
+    }
+};
+
+QTEST_MAIN(CliTest)
+#include "tst_cli.moc"
