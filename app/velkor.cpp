@@ -1,6 +1,14 @@
 #include "velkor.h"
 
+#include "form1.h"
 #include "form2.h"
+#include "form3.h"
+#include "form4.h"
+#include "form5.h"
+#include "form6.h"
+#include "form7.h"
+#include "form8.h"
+#include "form9.h"
 #include "frm_about.h"
 #include "number_text.h"
 #include "section_pictures.h"
@@ -32,14 +40,14 @@ template <typename Form> SectionForm* make(PlatformServices& services)
 // Menu order: the first row, then the second.
 const SectionButton SectionButtons[] = {
     {"Command3", "Круглое сечение /труба/", SectionPicture::Round, &make<Form2>},
-    {"Command2", "Прямоугольная /квадратная/ труба", SectionPicture::BoxTube, nullptr},
-    {"Command5", "Квадрат\\ прямоугольник", SectionPicture::Rectangle, nullptr},
-    {"Command7", "Ромб", SectionPicture::Rhombus, nullptr},
-    {"Command8", "Шестигранник", SectionPicture::Hexagon, nullptr},
-    {"Command9", "Крест", SectionPicture::Cross, nullptr},
-    {"Command10", "Двутавр/Тавр", SectionPicture::IBeam, nullptr},
-    {"Command11", "Швеллер/Уголок", SectionPicture::Channel, nullptr},
-    {"Command12", "Z-сечение", SectionPicture::ZSection, nullptr},
+    {"Command2", "Прямоугольная /квадратная/ труба", SectionPicture::BoxTube, &make<Form1>},
+    {"Command5", "Квадрат\\ прямоугольник", SectionPicture::Rectangle, &make<Form3>},
+    {"Command7", "Ромб", SectionPicture::Rhombus, &make<Form4>},
+    {"Command8", "Шестигранник", SectionPicture::Hexagon, &make<Form5>},
+    {"Command9", "Крест", SectionPicture::Cross, &make<Form6>},
+    {"Command10", "Двутавр/Тавр", SectionPicture::IBeam, &make<Form7>},
+    {"Command11", "Швеллер/Уголок", SectionPicture::Channel, &make<Form8>},
+    {"Command12", "Z-сечение", SectionPicture::ZSection, &make<Form9>},
 };
 constexpr int ButtonsInFirstRow = 6;
 
@@ -141,6 +149,9 @@ SectionForm* Velkor::showSectionForm(const QString& buttonName)
     if (section == nullptr || section->create == nullptr)
         return nullptr;
     QPointer<SectionForm>& form = loadedForms[buttonName];
+    // A form that unloads on "Выход" and is closed waits for its deletion: load a new one.
+    if (!form.isNull() && form->unloadsOnExit() && !form->isVisible())
+        delete form.data();
     if (form.isNull())
         form = section->create(services);
     form->show();

@@ -65,6 +65,7 @@ std::vector<Point> clip(const std::vector<Point>& points, Coordinate coordinate)
 {
     std::vector<Point> kept;
     const std::size_t n = points.size();
+    kept.reserve(2 * n); // each vertex keeps itself and adds at most one crossing
     for (std::size_t k = 0; k < n; ++k) {
         const Point a = points[k], b = points[(k + 1) % n];
         const double ca = coordinate(a), cb = coordinate(b);
@@ -82,23 +83,6 @@ std::vector<Point> clip(const std::vector<Point>& points, Coordinate coordinate)
 
 PolygonProperties ComputePolygonSection(const std::vector<Contour>& section)
 {
-    // A first pass about a vertex finds the centroid; the second integrates about it.
-    Point reference{0, 0};
-    if (!section.empty() && !section.front().points.empty())
-        reference = section.front().points.front();
-    const Integrals rough = integrate(section, reference);
-    const Point centroid{reference.x + rough.x / rough.area, reference.y + rough.y / rough.area};
-    const Integrals exact = integrate(section, centroid);
-
-    PolygonProperties p{};
-    p.area = exact.area;
-    // the second pass also removes what the first pass left of the centroid's error
-    p.centroid = {centroid.x + exact.x / exact.area, centroid.y + exact.y / exact.area};
-    const double dx = p.centroid.x - centroid.x, dy = p.centroid.y - centroid.y;
-    p.Ix = exact.yy - exact.area * dy * dy;
-    p.Iy = exact.xx - exact.area * dx * dx;
-    p.Ixy = exact.xy - exact.area * dx * dy;
-
     double top = -std::numeric_limits<double>::infinity(), bottom = -top, left = -top,
            right = top;
     for (const Contour& contour : section) {
@@ -111,20 +95,35 @@ PolygonProperties ComputePolygonSection(const std::vector<Contour>& section)
             right = std::max(right, point.x);
         }
     }
-    p.above = top - p.centroid.y;
-    p.below = p.centroid.y - bottom;
-    p.left = p.centroid.x - left;
-    p.right = right - p.centroid.x;
 
-    const Point c = p.centroid;
+    // A first pass about the middle of the outline finds the centroid; the second
+    // integrates about it, so no parallel-axis term subtracts large numbers.
+    const Point middle{(left + right) / 2, (bottom + top) / 2};
+    const Integrals rough = integrate(section, middle);
+    const Point first{middle.x + rough.x / rough.area, middle.y + rough.y / rough.area};
+    const Integrals exact = integrate(section, first);
+    const double dx = exact.x / exact.area, dy = exact.y / exact.area;
+    const Point centroid{first.x + dx, first.y + dy};
+
+    PolygonProperties p{};
+    p.area = exact.area;
+    p.centroid = centroid;
+    p.Ix = exact.yy - exact.area * dy * dy;
+    p.Iy = exact.xx - exact.area * dx * dx;
+    p.Ixy = exact.xy - exact.area * dx * dy;
+    p.above = top - centroid.y;
+    p.below = centroid.y - bottom;
+    p.left = centroid.x - left;
+    p.right = right - centroid.x;
+
     for (const Contour& contour : section) {
         const double sign = contour.hole ? -1 : 1;
-        const auto upper = clip(contour.points, [c](Point q) { return q.y - c.y; });
-        const auto rightPart = clip(contour.points, [c](Point q) { return q.x - c.x; });
+        const auto upper = clip(contour.points, [&](Point q) { return q.y - p.centroid.y; });
+        const auto rightPart = clip(contour.points, [&](Point q) { return q.x - p.centroid.x; });
         if (upper.size() >= 3)
-            p.Sx += sign * integrate(upper, c).y;
+            p.Sx += sign * integrate(upper, centroid).y;
         if (rightPart.size() >= 3)
-            p.Sy += sign * integrate(rightPart, c).x;
+            p.Sy += sign * integrate(rightPart, centroid).x;
     }
     return p;
 }
@@ -132,6 +131,11 @@ PolygonProperties ComputePolygonSection(const std::vector<Contour>& section)
 Contour Rectangle(double x, double y, double width, double height, bool hole)
 {
     return {{{x, y}, {x + width, y}, {x + width, y + height}, {x, y + height}}, hole};
+}
+
+Contour Box(double left, double bottom, double right, double top)
+{
+    return {{{left, bottom}, {right, bottom}, {right, top}, {left, top}}};
 }
 
 } // namespace velkor

@@ -37,4 +37,9 @@ PolygonProperties ComputePolygonSection(const std::vector<Contour>& section);
 // A rectangle as a contour: left, bottom, width, height.
 Contour Rectangle(double x, double y, double width, double height, bool hole = false);
 
+// A rectangle between its edges. Sections that are symmetric in their dimensions should
+// be built about their middle (edges at ±H/2, ±(H/2 − t)): rounding is symmetric about
+// zero, whereas H − t and t round differently and would tilt the centroid off H/2.
+Contour Box(double left, double bottom, double right, double top);
+
 } // namespace velkor

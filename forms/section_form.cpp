@@ -1,6 +1,7 @@
 #include "section_form.h"
 
 #include "accessibility.h"
+#include "legend_label.h"
 #include "number_text.h"
 #include "numbers.h"
 #include "platform_services.h"
@@ -77,14 +78,16 @@ QLabel* resultLabel(const QString& name, ResultColour colour)
     return label;
 }
 
-// The legend's entries are padded with blanks; a label just wider than the longest entry
-// wraps the text into one entry per line.
-int legendWidth(const QFontMetrics& metrics, const QString& legend)
+// Puts a caption, a box or value and a unit label (if any) into `cell` of `grid`. Each
+// column of cells takes four grid columns, the fourth one a gap before the next.
+void placeInCell(QGridLayout* grid, GridCell cell, const std::array<QWidget*, 3>& widgets)
 {
-    int widest = 0;
-    for (const QString& entry : legend.split(QLatin1Char(';'), Qt::SkipEmptyParts))
-        widest = std::max(widest, metrics.horizontalAdvance(entry.trimmed() + QLatin1Char(';')));
-    return widest + metrics.horizontalAdvance(QLatin1Char(' ')) * 2;
+    const int row = cell.row < 0 ? grid->rowCount() : cell.row;
+    for (int k = 0; k < 3; ++k)
+        if (widgets[k] != nullptr)
+            grid->addWidget(widgets[k], row, 4 * cell.column + k);
+    if (cell.column > 0)
+        grid->setColumnMinimumWidth(4 * cell.column - 1, 16);
 }
 
 QFrame* blueRule()
@@ -138,6 +141,10 @@ SectionForm::SectionForm(PlatformServices& services, FrameDescription frame)
 
     auto* right = new QVBoxLayout;
     right->addWidget(buildPrecision());
+    if (description.checkBoxesBelowPrecision) {
+        checkBoxRow = new QHBoxLayout;
+        right->addLayout(checkBoxRow);
+    }
     right->addWidget(buildUnitsFrame());
     auto* specificWeightCaption =
         caption(description.specificWeightCaptionName, QStringLiteral("Удельный вес кг/м. куб."));
@@ -158,21 +165,23 @@ SectionForm::SectionForm(PlatformServices& services, FrameDescription frame)
     root->addWidget(blueRule());
     resultGrid = new QGridLayout;
     root->addLayout(resultGrid);
-    auto* weightRow = new QHBoxLayout;
     auto* weightCaption = caption(description.weightCaptionName, QStringLiteral("Вес кг/м"));
     weightLabel = resultLabel(description.weightResultName, ResultColour::Area);
     describeResult(weightLabel, weightCaption->text(), description.weightToolTip);
-    weightRow->addWidget(weightCaption);
-    weightRow->addWidget(weightLabel);
-    weightRow->addStretch();
-    root->addLayout(weightRow);
+    if (description.weightCell) {
+        placeInCell(resultGrid, *description.weightCell, {weightCaption, weightLabel, nullptr});
+    } else {
+        auto* weightRow = new QHBoxLayout;
+        weightRow->addWidget(weightCaption);
+        weightRow->addWidget(weightLabel);
+        weightRow->addStretch();
+        root->addLayout(weightRow);
+    }
     root->addWidget(blueRule());
 
     auto* bottom = new QHBoxLayout;
     auto* notes = new QVBoxLayout;
-    auto* legend = caption(QStringLiteral("Label17"), description.legend);
-    legend->setWordWrap(true);
-    legend->setFixedWidth(legendWidth(legend->fontMetrics(), description.legend));
+    auto* legend = named(new LegendLabel(description.legend), QStringLiteral("Label17"));
     auto* version = caption(QStringLiteral("Label18"),
                             QStringLiteral("Velkor  v. ") + formatNumber(AppVersion) +
                                 QStringLiteral("  2004"));
@@ -273,7 +282,6 @@ void SectionForm::setSketch(QWidget* sketch) { sketchArea->addWidget(sketch); }
 
 QLineEdit* SectionForm::addLengthInput(const LengthInput& input)
 {
-    const int row = inputGrid->rowCount();
     auto* label = caption(input.captionName, input.caption);
     if (!input.captionToolTip.isEmpty())
         label->setToolTip(input.captionToolTip);
@@ -283,10 +291,8 @@ QLineEdit* SectionForm::addLengthInput(const LengthInput& input)
     label->setBuddy(box);
     auto* unit = caption(input.unitLabelName,
                          unitText(LengthUnit::Centimetre, velkor::Length,
-                                  input.spelling != UnitSpelling::Cyrillic));
-    inputGrid->addWidget(label, row, 0);
-    inputGrid->addWidget(box, row, 1);
-    inputGrid->addWidget(unit, row, 2);
+                                  input.spelling == UnitSpelling::LatinAtDesign));
+    placeInCell(inputGrid, input.cell, {label, box, unit});
     lengthBoxes.push_back({box, label, unit, {}});
     unitLabels.push_back({unit, velkor::Length, input.spelling});
     sectionControls.push_back(box);
@@ -299,7 +305,10 @@ QCheckBox* SectionForm::addCheckBox(const QString& name, const QString& captionT
 {
     auto* check = named(new QCheckBox(captionText), name);
     setHint(check, toolTip);
-    inputGrid->addWidget(check, inputGrid->rowCount(), 0, 1, 3);
+    if (checkBoxRow != nullptr)
+        checkBoxRow->addWidget(check);
+    else
+        inputGrid->addWidget(check, inputGrid->rowCount(), 0, 1, 3);
     sectionControls.push_back(check);
     orderTabs();
     return check;
@@ -307,17 +316,14 @@ QCheckBox* SectionForm::addCheckBox(const QString& name, const QString& captionT
 
 QLabel* SectionForm::addResult(const ResultOutput& output)
 {
-    const int row = resultGrid->rowCount();
     auto* label = caption(output.captionName, output.caption);
     auto* result = resultLabel(output.labelName, output.colour);
     describeResult(result, output.caption, output.toolTip);
     auto* unit = caption(output.unitLabelName,
                          unitText(LengthUnit::Centimetre, output.power,
-                                  output.spelling != UnitSpelling::Cyrillic));
-    resultGrid->addWidget(label, row, 0);
-    resultGrid->addWidget(result, row, 1);
-    resultGrid->addWidget(unit, row, 2);
-    resultGrid->setColumnStretch(3, 1);
+                                  output.spelling == UnitSpelling::LatinAtDesign));
+    placeInCell(resultGrid, output.cell, {label, result, unit});
+    resultGrid->setColumnStretch(4 * output.cell.column + 3, 1);
     results.push_back({output.symbol, result});
     unitLabels.push_back({unit, output.power, output.spelling});
     return result;
@@ -390,6 +396,12 @@ double SectionForm::length(const QString& boxName) const
 bool SectionForm::ticked(const QString& checkBoxName) const
 {
     return findChild<QCheckBox*>(checkBoxName)->isChecked();
+}
+
+void SectionForm::setLength(const QString& boxName, double millimetres)
+{
+    findChild<QLineEdit*>(boxName)->setText(
+        formatNumber(millimetres / velkor::UnitFactorOf(selectedUnit())));
 }
 
 void SectionForm::calculate() { description.routine(*this); }

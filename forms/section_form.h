@@ -17,18 +17,27 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class PlatformServices;
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QVBoxLayout;
 class SectionForm;
+
+// Where a control stands in its grid of inputs or results: a row and a column of controls
+// (caption, box or value, unit label). The default row is a new one below all others.
+struct GridCell {
+    int row = -1;
+    int column = 0;
+};
 
 // What distinguishes one calculator's frame from another's. Most forms keep the defaults.
 struct FrameDescription {
@@ -50,13 +59,17 @@ struct FrameDescription {
     QString versionToolTip;
     QString printToolTip;
     bool exitUnloads = false; // "Выход" destroys the form, so it reopens with its design values
+    // Forms with many controls: the check boxes in one row below the precision list, and
+    // the weight in a cell of the result grid instead of a row of its own below it.
+    bool checkBoxesBelowPrecision = false;
+    std::optional<GridCell> weightCell;
 };
 
 // How a unit label writes centimetres: a few labels are drawn with a Latin "c".
 enum class UnitSpelling {
     Cyrillic,
     LatinAtDesign,      // "cм3" until the first unit switch, then like the others
-    LatinInCentimetres, // "cм" whenever the unit is the centimetre
+    LatinInCentimetres, // "см" until the first unit switch, then "cм" for the centimetre
 };
 
 // A dimension box with its caption on the left and its unit label on the right.
@@ -65,6 +78,7 @@ struct LengthInput {
     QString boxName, text, toolTip;
     QString unitLabelName;
     UnitSpelling spelling = UnitSpelling::Cyrillic;
+    GridCell cell = {};
 };
 
 enum class ResultColour { AboutX, AboutY, Area };
@@ -78,6 +92,7 @@ struct ResultOutput {
     ResultColour colour;
     QString unitLabelName;
     UnitSpelling spelling = UnitSpelling::Cyrillic;
+    GridCell cell = {};
 };
 
 class SectionForm : public QWidget {
@@ -93,10 +108,15 @@ public:
     velkor::LengthUnit selectedUnit() const;
     // UnitFactor: millimetres per unit of this form's last calculation; 0 before the first.
     int unitFactor() const { return lastUnitFactor; }
+    // "Выход" destroys this form; once closed, it only waits for its deletion.
+    bool unloadsOnExit() const { return description.exitUnloads; }
 
     // For the CalcXxx adapters: a box's number in millimetres, and a check box's state.
     double length(const QString& boxName) const;
     bool ticked(const QString& checkBoxName) const;
+    // Writes a length in millimetres into a box, in the selected unit: for a routine that
+    // shows the size it derived from the one typed.
+    void setLength(const QString& boxName, double millimetres);
     // Shows a routine's figures in the selected unit and precision, or its refusal.
     void present(const velkor::SectionOutcome& outcome);
 
@@ -150,6 +170,7 @@ private:
     QVBoxLayout* sketchArea = nullptr;
     QGridLayout* inputGrid = nullptr;
     QGridLayout* resultGrid = nullptr;
+    QHBoxLayout* checkBoxRow = nullptr; // null: check boxes go below the inputs
     std::array<QRadioButton*, 3> unitButtons{};
     QComboBox* precisionList = nullptr;
     QLineEdit* specificWeightBox = nullptr;

@@ -75,14 +75,14 @@ private slots:
         QTest::addColumn<QString>("toolTip");
         QTest::addColumn<bool>("available");
         QTest::newRow("round") << "Command3" << "Круглое сечение /труба/" << true;
-        QTest::newRow("box tube") << "Command2" << "Прямоугольная /квадратная/ труба" << false;
-        QTest::newRow("rectangle") << "Command5" << "Квадрат\\ прямоугольник" << false;
-        QTest::newRow("rhombus") << "Command7" << "Ромб" << false;
-        QTest::newRow("hexagon") << "Command8" << "Шестигранник" << false;
-        QTest::newRow("cross") << "Command9" << "Крест" << false;
-        QTest::newRow("I-beam") << "Command10" << "Двутавр/Тавр" << false;
-        QTest::newRow("channel") << "Command11" << "Швеллер/Уголок" << false;
-        QTest::newRow("Z") << "Command12" << "Z-сечение" << false;
+        QTest::newRow("box tube") << "Command2" << "Прямоугольная /квадратная/ труба" << true;
+        QTest::newRow("rectangle") << "Command5" << "Квадрат\\ прямоугольник" << true;
+        QTest::newRow("rhombus") << "Command7" << "Ромб" << true;
+        QTest::newRow("hexagon") << "Command8" << "Шестигранник" << true;
+        QTest::newRow("cross") << "Command9" << "Крест" << true;
+        QTest::newRow("I-beam") << "Command10" << "Двутавр/Тавр" << true;
+        QTest::newRow("channel") << "Command11" << "Швеллер/Уголок" << true;
+        QTest::newRow("Z") << "Command12" << "Z-сечение" << true;
     }
     void sectionButtonsAreNamedByTheirToolTips()
     {
@@ -132,6 +132,24 @@ private slots:
         QVERIFY(!form->findChild<QLabel*>("Label24")->text().isEmpty());
     }
 
+    void sectionButtonsOpenTheirCalculator_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("rhombus") << "Command7" << "Ромб";
+        QTest::newRow("hexagon") << "Command8" << "Шестигранное сечение";
+        QTest::newRow("cross") << "Command9" << "Крестообразное сечение";
+    }
+    void sectionButtonsOpenTheirCalculator()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QTest::mouseClick(button(name), Qt::LeftButton);
+        QCOMPARE(openForms().size(), 1);
+        QVERIFY(openForms().front()->isVisible());
+        QCOMPARE(openForms().front()->windowTitle(), caption);
+    }
+
     void infoOpensOneAboutBoxUntilOkUnloadsIt()
     {
         QCOMPARE(button("Command4")->toolTip(), QString("Информация о программе"));
@@ -166,6 +184,31 @@ private slots:
         QPointer<frmAbout> about = menu->showAbout();
         menu.reset();
         QVERIFY(about.isNull());
+    }
+
+    void onlyTheRectangleCalculatorUnloadsOnExit()
+    {
+        QPointer<SectionForm> first = menu->showSectionForm("Command5");
+        typeInto(first->findChild<QLineEdit*>("Text1"), "8");
+        QTest::mouseClick(first->findChild<QWidget*>("Command2"), Qt::LeftButton);
+        QVERIFY(!first->isVisible());
+        // reopened before the closed form is deleted: still a fresh one
+        QTest::mouseClick(button("Command5"), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(first.isNull());
+        QCOMPARE(openForms().size(), 1);
+        SectionForm* second = openForms().front();
+        QVERIFY(second->isVisible());
+        QCOMPARE(second->findChild<QLineEdit*>("Text1")->text(), QString("5"));
+
+        // the box tube only hides and keeps what was typed
+        QPointer<SectionForm> tube = menu->showSectionForm("Command2");
+        typeInto(tube->findChild<QLineEdit*>("Text1"), "8");
+        QTest::mouseClick(tube->findChild<QWidget*>("Command2"), Qt::LeftButton);
+        QTest::mouseClick(button("Command2"), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!tube.isNull());
+        QCOMPARE(tube->findChild<QLineEdit*>("Text1")->text(), QString("8"));
     }
 
     void exitEndsTheProgram()

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "section.h"
+
+namespace velkor {
+
+// A web with an upper and a lower flange, in millimetres as typed, with the check boxes
+// that take one dimension from another. Flange widths include the web thickness.
+struct FlangedSectionInput {
+    double H;                      // overall height
+    double s;                      // web thickness
+    double B1;                     // upper flange width
+    double t1;                     // upper flange thickness
+    double B2;                     // lower flange width
+    double t2;                     // lower flange thickness
+    bool angle = false;            // no upper flange: B1 is the web and t1 is 0
+    bool equalWidths = false;      // B1 = B2
+    bool equalThicknesses = false; // t1 = t2, even for the angle
+    bool equalLegs = false;        // B2 = H
+};
+
+// Both flanges project from the same face of the web: a channel, or an angle. Xc is
+// measured from the outer face of the web, Yc from the bottom; W1y is for the fibre at
+// the web, W2y for the tip of the wider flange.
+SectionOutcome CalcChannel(const FlangedSectionInput& input);
+
+// The flanges project to opposite sides: the upper one to the right of the web, the lower
+// one to the left, and an angle has its leg to the left. Xc is measured from the free end
+// of the lower flange, the fibre of W1y; W2y is for the opposite extreme.
+SectionOutcome CalcZSection(const FlangedSectionInput& input);
+
+} // namespace velkor

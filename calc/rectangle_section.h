@@ -1,0 +1,17 @@
+#pragma once
+
+#include "section.h"
+
+namespace velkor {
+
+// A solid rectangle of width B and height H, in mm, or with `square` a square of side B.
+struct RectangleInput {
+    double B, H;
+    bool square; // "H= B": H is not used
+};
+
+// Ix, Iy, Wx, Wy, ix, iy, A, Sx, Sy, or "Введены ошибочные данные" when a side is not
+// positive.
+SectionOutcome CalcRectangle(const RectangleInput& input);
+
+} // namespace velkor

@@ -1,0 +1,74 @@
+#pragma once
+
+// Reading the sketch of a channel or Z calculator: which elements a click moved, hid or
+// showed, and whether the section's outline is still one closed line.
+
+#include "flanged_sketches.h"
+#include "section_sketch.h"
+
+#include <QStringList>
+
+#include <map>
+
+struct SketchSnapshot {
+    std::map<QString, SketchElement> elements;
+
+    SketchSnapshot(const SectionSketch& sketch, const std::vector<SketchElement>& design)
+    {
+        for (const SketchElement& e : design)
+            elements.emplace(e.name, sketch.element(e.name));
+    }
+
+    // Elements visible in both snapshots whose place or length differs.
+    QStringList moved(const SketchSnapshot& after) const
+    {
+        QStringList names;
+        for (const auto& [name, e] : elements) {
+            const SketchElement& now = after.elements.at(name);
+            if (e.visible && now.visible && (e.line != now.line || e.bounds != now.bounds))
+                names << name;
+        }
+        names.sort();
+        return names;
+    }
+    // Elements whose visibility went from `from` to its opposite.
+    QStringList turned(const SketchSnapshot& after, bool from) const
+    {
+        QStringList names;
+        for (const auto& [name, e] : elements)
+            if (e.visible == from && after.elements.at(name).visible != from)
+                names << name;
+        names.sort();
+        return names;
+    }
+    bool operator==(const SketchSnapshot& other) const
+    {
+        for (const auto& [name, e] : elements) {
+            const SketchElement& o = other.elements.at(name);
+            if (e.visible != o.visible || e.line != o.line || e.bounds != o.bounds ||
+                e.toolTip != o.toolTip)
+                return false;
+        }
+        return true;
+    }
+};
+
+inline QStringList sorted(QStringList names)
+{
+    names.sort();
+    return names;
+}
+
+// True when the visible ones of `edges`, taken in order, run end to start around the
+// section and back to where they began.
+inline bool outlineIsClosed(const SectionSketch& sketch, const QStringList& edges)
+{
+    QList<QLineF> visible;
+    for (const QString& name : edges)
+        if (sketch.isElementVisible(name))
+            visible << sketch.element(name).line;
+    for (qsizetype k = 0; k < visible.size(); ++k)
+        if (visible[k].p2() != visible[(k + 1) % visible.size()].p1())
+            return false;
+    return visible.size() >= 4;
+}

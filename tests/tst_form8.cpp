@@ -1,0 +1,649 @@
+// The channel / angle calculator driven as a user would drive it.
+#include "flanged_sketch_support.h"
+#include "form8.h"
+#include "form_driver.h"
+
+#include <QComboBox>
+
+namespace {
+
+// A, Xc, Yc, Ix, Iy, W1x, W2x, W1y, W2y, ix, iy, Sx, Sy, weight
+const QStringList Results = {"Label28", "Label64", "Label66", "Label1",  "Label16",
+                             "Label24", "Label57", "Label25", "Label60", "Label26",
+                             "Label27", "Label44", "Label45", "Label31"};
+// H, s, B1, B2, t1, t2
+const QStringList Boxes = {"Text3", "Text4", "Text1", "Text7", "Text2", "Text6"};
+const QStringList Outline = {"Line23", "Line15", "Line27", "Line6",
+                             "Line5",  "Line11", "Line24", "Line26"};
+const QStringList UpperFlange = {"Label12", "Label7", "Line10", "Line14", "Line15",
+                                 "Line27",  "Line32", "Line33", "Line34", "Line35",
+                                 "Line36",  "Line39", "Line40", "Line53"};
+
+const QStringList DefaultChannel = {"27.36",   "3.049",   "10",     "1878.72", "232.415",
+                                    "187.872", "187.872", "76.214", "39.057",  "8.286",
+                                    "2.914",   "106.56",  "35.408", "21.477"};
+const QStringList UnequalAngle = {"14.809", "1.599",  "7.099",  "640.535", "89.365",
+                                  "49.653", "90.217", "55.857", "12.076",  "6.576",
+                                  "2.456",  "43.267", "14.238", "11.625"};
+const QStringList EqualAngle = {"20.529", "5.194",   "5.194",   "833.708", "833.708",
+                                "56.309", "160.509", "160.509", "56.309",  "6.372",
+                                "6.372",  "56.995",  "56.995",  "16.115"};
+
+QColor textColour(QWidget* label)
+{
+    return label->palette().color(QPalette::WindowText);
+}
+
+} // namespace
+
+class Form8Test : public QObject {
+    Q_OBJECT
+
+    FormDriver<Form8> ui;
+
+    QStringList results() const { return ui.texts(Results); }
+    QStringList boxes() const
+    {
+        QStringList texts;
+        for (const QString& box : Boxes)
+            texts << ui.boxText(box);
+        return texts;
+    }
+    QPoint at(const QString& name) const
+    {
+        return ui.control(name)->mapTo(&ui.window(), QPoint(0, 0));
+    }
+    SketchSnapshot snapshot() const
+    {
+        return SketchSnapshot(ui.window().sketch(), ChannelSketch({}));
+    }
+    void clickAll(const QStringList& names)
+    {
+        for (const QString& name : names)
+            ui.click(name);
+    }
+
+private slots:
+    void init() { ui.open(); }
+    void cleanup() { ui.close(); }
+
+    void opensAsAChannelWithTiedFlanges()
+    {
+        QCOMPARE(ui.window().windowTitle(), QString("С-образное сечение"));
+        QCOMPARE(boxes(), QStringList({"20", "0.52", "9", "9", "1", "1"}));
+        QCOMPARE(ui.boxText("Text5"), QString("7850"));
+        for (const char* name : {"Text1", "Label2", "Label33", "Text2", "Label3", "Label34"})
+            QVERIFY2(!ui.enabled(name), name);
+        for (const char* name :
+             {"Text3", "Label13", "Text4", "Text7", "Label55", "Text6", "Label54"})
+            QVERIFY2(ui.enabled(name), name);
+        QVERIFY(ui.ticked("Check3") && ui.enabled("Check3"));
+        QVERIFY(ui.ticked("Check2") && ui.enabled("Check2"));
+        QVERIFY(!ui.ticked("Check1") && ui.enabled("Check1"));
+        QVERIFY(!ui.ticked("Check4") && !ui.enabled("Check4"));
+        QVERIFY(!ui.ticked("Check5") && !ui.enabled("Check5"));
+        QCOMPARE(ui.control<QComboBox>("Combo1")->count(), 8);
+        QCOMPARE(ui.control<QComboBox>("Combo1")->currentText(), QString("1000"));
+        QVERIFY(ui.control<QRadioButton>("Option2")->isChecked());
+        QCOMPARE(results(), QStringList(Results.size(), QString()));
+        QCOMPARE(ui.text("Label17"),
+                 QString("I - момент инерции;           W - момент сопротивления;  i - радиус "
+                         "инерции;                A - площадь сечения;          S - статический "
+                         "момент полусечения;                           Хс - расстояние до "
+                         "центра тяжести от оси Y;              Yc - расстояние до центра "
+                         "тяжести от оси Х."));
+        QVERIFY(ui.window().sketch().isElementVisible("Line15"));
+        QVERIFY(outlineIsClosed(ui.window().sketch(), Outline));
+    }
+
+    void unitLabelsBeforeAndAfterTheFirstSwitch_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("design");
+        QTest::addColumn<QString>("millimetres");
+        for (const char* length : {"Label32", "Label33", "Label34", "Label35", "Label52", "Label53",
+                                   "Label40", "Label41", "Label65"})
+            QTest::newRow(length) << length << "см"
+                                  << "мм";
+        QTest::newRow("Xc, Latin c") << "Label63"
+                                     << "cм"
+                                     << "мм";
+        QTest::newRow("Sx, Latin c") << "Label47"
+                                     << "cм3"
+                                     << "мм3";
+        QTest::newRow("Sy, Latin c") << "Label48"
+                                     << "cм3"
+                                     << "мм3";
+        for (const char* modulus : {"Label38", "Label39", "Label56", "Label59"})
+            QTest::newRow(modulus) << modulus << "см3"
+                                   << "мм3";
+        QTest::newRow("Ix") << "Label36"
+                            << "см4"
+                            << "мм4";
+        QTest::newRow("Iy") << "Label37"
+                            << "см4"
+                            << "мм4";
+        QTest::newRow("A") << "Label42"
+                           << "см2"
+                           << "мм2";
+    }
+    void unitLabelsBeforeAndAfterTheFirstSwitch()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, design);
+        QFETCH(QString, millimetres);
+        QCOMPARE(ui.text(label), design);
+        ui.click("Option1");
+        QCOMPARE(ui.text(label), millimetres);
+        ui.click("Option2");
+        QCOMPARE(ui.text(label), QString(design).replace(QChar('c'), QChar(u'с')));
+    }
+
+    void inputCaptionsAndToolTips_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("toolTip");
+        QTest::newRow("H") << "Text3"
+                           << "H="
+                           << "Высота стенки швеллера";
+        QTest::newRow("s") << "Text4"
+                           << "s="
+                           << "Толщина стенки швеллера";
+        QTest::newRow("B1") << "Text1"
+                            << "B1="
+                            << "Ширина полки";
+        QTest::newRow("B2") << "Text7"
+                            << "B2="
+                            << "Ширина полки";
+        QTest::newRow("t1") << "Text2"
+                            << "t1="
+                            << "Толщина полки";
+        QTest::newRow("t2") << "Text6"
+                            << "t2="
+                            << "Толщина полки";
+        QTest::newRow("specific weight") << "Text5"
+                                         << "Удельный вес кг/м. куб."
+                                         << "Удельный вес в кг/м3";
+        QTest::newRow("angle switch") << "Check1"
+                                      << "Швеллер/Уголок"
+                                      << "Переключатель - Швеллер/Уголок";
+        QTest::newRow("equal legs") << "Check4"
+                                    << "B2=  H"
+                                    << "Уголок равнополочный";
+        QTest::newRow("equal leg thickness") << "Check5"
+                                             << "t2=  s"
+                                             << "Толщина полок уголка одинакова";
+        QTest::newRow("equal widths") << "Check3"
+                                      << "B1=  B2"
+                                      << "Ширина полочок одинакова";
+        QTest::newRow("equal thicknesses") << "Check2"
+                                           << "t1=  t2"
+                                           << "Толщина полочок одинакова";
+        QTest::newRow("print") << "Command3"
+                               << "Принтер"
+                               << "";
+    }
+    void inputCaptionsAndToolTips()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, caption);
+        QFETCH(QString, toolTip);
+        QWidget* widget = ui.control(control);
+        QCOMPARE(widget->toolTip(), toolTip);
+        // a box is named by its caption label, anything else by its own caption
+        QCOMPARE(accessibleText(widget, QAccessible::Name), caption);
+    }
+
+    void resultCaptionsToolTipsAndColours_data()
+    {
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("toolTip");
+        QTest::addColumn<QColor>("colour");
+        const QColor red = Qt::red, green = Qt::darkGreen, blue = Qt::blue;
+        QTest::newRow("Ix") << "Label1"
+                            << "Ix="
+                            << "Момент инерции относительно оси Х" << red;
+        QTest::newRow("Iy") << "Label16"
+                            << "Iy="
+                            << "Момент инерции относительно оси Y" << green;
+        QTest::newRow("A") << "Label28"
+                           << "A="
+                           << "Площадь сечения" << blue;
+        QTest::newRow("W1x") << "Label24"
+                             << "W1x="
+                             << "Момент сопротивления относительно Х" << red;
+        QTest::newRow("W1y") << "Label25"
+                             << "W1y="
+                             << "Момент сопротивления относительно Y" << green;
+        QTest::newRow("Yc") << "Label66"
+                            << "Yc="
+                            << "Расстояние до центра тяжести в направлении оси Y" << red;
+        QTest::newRow("W2x") << "Label57"
+                             << "W2x="
+                             << "Момент сопротивления относительно Х" << red;
+        QTest::newRow("W2y") << "Label60"
+                             << "W2y="
+                             << "Момент сопротивления относительно Y" << green;
+        QTest::newRow("Xc") << "Label64"
+                            << "Xc="
+                            << "Расстояние до центра тяжести в направлении оси Х" << green;
+        QTest::newRow("ix") << "Label26"
+                            << "ix="
+                            << "Радиус инерции относительно Х" << red;
+        QTest::newRow("iy") << "Label27"
+                            << "iy="
+                            << "Радиус инерции относительно Y" << green;
+        QTest::newRow("Sx") << "Label44"
+                            << "Sx="
+                            << "Статический момент относительно оси Х" << red;
+        QTest::newRow("Sy") << "Label45"
+                            << "Sy="
+                            << "Статический момент относительно оси Y" << green;
+        QTest::newRow("weight") << "Label31"
+                                << "Вес кг/м"
+                                << "Вес в кг/м. п." << blue;
+    }
+    void resultCaptionsToolTipsAndColours()
+    {
+        QFETCH(QString, result);
+        QFETCH(QString, caption);
+        QFETCH(QString, toolTip);
+        QFETCH(QColor, colour);
+        QCOMPARE(accessibleText(ui.control(result), QAccessible::Description),
+                 caption + " " + toolTip);
+        QCOMPARE(textColour(ui.control(result)), colour);
+    }
+
+    void sketchLetters_data()
+    {
+        QTest::addColumn<QString>("letter");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("toolTip");
+        QTest::addColumn<QString>("angleToolTip");
+        QTest::newRow("B1") << "Label12"
+                            << "B1"
+                            << "Ширина полки"
+                            << "Ширина полки";
+        QTest::newRow("t1") << "Label7"
+                            << "t1"
+                            << "Толщина полки "
+                            << "Толщина полки ";
+        QTest::newRow("H") << "Label10"
+                           << "H"
+                           << "Высота стенки швеллера"
+                           << "Ширина полки";
+        QTest::newRow("s") << "Label11"
+                           << "s"
+                           << "Толщина стенки швеллера"
+                           << "Толщина полки";
+        QTest::newRow("B2") << "Label8"
+                            << "B2"
+                            << "Ширина полки"
+                            << "Ширина полки";
+        QTest::newRow("t2") << "Label9"
+                            << "t2"
+                            << "Толщина полки"
+                            << "Толщина полки";
+        QTest::newRow("Xc") << "Label50"
+                            << "Xc"
+                            << "Расстояние до центра тяжести в направлении оси Х"
+                            << "Расстояние до центра тяжести в направлении оси Х";
+        QTest::newRow("Yc") << "Label51"
+                            << "Yc"
+                            << "Расстояние до центра тяжести в направлении оси Y"
+                            << "Расстояние до центра тяжести в направлении оси Y";
+        QTest::newRow("X") << "Label5"
+                           << "X"
+                           << "Ось координат Х"
+                           << "Ось координат Х";
+        QTest::newRow("Y") << "Label6(0)"
+                           << "Y"
+                           << "Ось координат Y"
+                           << "Ось координат Y";
+    }
+    void sketchLetters()
+    {
+        QFETCH(QString, letter);
+        QFETCH(QString, text);
+        QFETCH(QString, toolTip);
+        QFETCH(QString, angleToolTip);
+        const SectionSketch& sketch = ui.window().sketch();
+        QCOMPARE(sketch.element(letter).text, text);
+        QCOMPARE(sketch.elementToolTip(letter), toolTip);
+        QCOMPARE(sketch.toolTipAt(sketch.element(letter).bounds.center()), toolTip);
+        ui.click("Check1");
+        QCOMPARE(sketch.elementToolTip(letter), angleToolTip);
+        ui.click("Check1");
+        QCOMPARE(sketch.elementToolTip(letter), toolTip);
+    }
+
+    void calculatesTheDefaultChannel()
+    {
+        ui.click("Command1");
+        QCOMPARE(results(), localNumbers(DefaultChannel));
+        QCOMPARE(ui.window().unitFactor(), 10);
+        QVERIFY(ui.services.messages.isEmpty());
+    }
+
+    void angleSwitchTurnsTheChannelIntoAnAngle()
+    {
+        ui.click("Command1");
+        ui.click("Check1");
+        QCOMPARE(ui.window().windowTitle(), QString("Уголковое сечение"));
+        QCOMPARE(boxes(), QStringList({"20", "0.52", "0", "9", "0", "0.52"}));
+        for (const char* name : {"Text1", "Label2", "Label33", "Text2", "Label3", "Label34",
+                                 "Text6", "Label52", "Label54"})
+            QVERIFY2(!ui.enabled(name), name);
+        QVERIFY(ui.ticked("Check5") && ui.enabled("Check5"));
+        QVERIFY(!ui.ticked("Check4") && ui.enabled("Check4"));
+        QVERIFY(!ui.ticked("Check3") && !ui.enabled("Check3"));
+        QVERIFY(!ui.ticked("Check2") && !ui.enabled("Check2"));
+        QCOMPARE(ui.control("Text3")->toolTip(), QString("Ширина полки"));
+        QCOMPARE(ui.control("Text4")->toolTip(), QString("Толщина полки"));
+        QCOMPARE(ui.focused(), QString("Text3"));
+        QCOMPARE(results(), localNumbers(DefaultChannel)); // no recalculation, no clearing
+
+        ui.click("Command1");
+        QCOMPARE(results(), localNumbers(UnequalAngle));
+
+        ui.click("Check4");
+        QCOMPARE(ui.boxText("Text7"), QString("20"));
+        for (const char* name : {"Text7", "Label53", "Label55"})
+            QVERIFY2(!ui.enabled(name), name);
+        QCOMPARE(ui.focused(), QString("Text3"));
+        ui.click("Command1");
+        QCOMPARE(results(), localNumbers(EqualAngle));
+        ui.type("Text3", "25");
+        QCOMPARE(ui.boxText("Text7"), QString("25"));
+        ui.type("Text3", "20");
+        QVERIFY(ui.services.messages.isEmpty());
+    }
+
+    void backFromTheAngleTheFlangesAreTiedAgain()
+    {
+        ui.click("Check1");
+        ui.click("Check4");
+        ui.click("Check1");
+        QCOMPARE(ui.window().windowTitle(), QString("C-образное сечение"));
+        QVERIFY(ui.ticked("Check3") && ui.enabled("Check3"));
+        QVERIFY(ui.ticked("Check2") && ui.enabled("Check2"));
+        QVERIFY(!ui.ticked("Check4") && !ui.enabled("Check4"));
+        QVERIFY(!ui.ticked("Check5") && !ui.enabled("Check5"));
+        // the angle's legs are kept, and the tied flanges copy them
+        QCOMPARE(boxes(), QStringList({"20", "0.52", "20", "20", "0.52", "0.52"}));
+        // tied boxes stay disabled, so nothing typed into them is silently ignored
+        for (const char* name : {"Text1", "Label2", "Label33", "Text2", "Label3", "Label34"})
+            QVERIFY2(!ui.enabled(name), name);
+        for (const char* name : {"Text7", "Label53", "Label55", "Text6", "Label52", "Label54"})
+            QVERIFY2(ui.enabled(name), name);
+        QCOMPARE(ui.control("Text3")->toolTip(), QString("Высота стенки швеллера"));
+        QCOMPARE(ui.control("Text4")->toolTip(), QString("Толщина стенки швеллера"));
+        QCOMPARE(ui.focused(), QString("Text3"));
+
+        ui.click("Command1");
+        QCOMPARE(results(), localNumbers({"30.659", "6.867", "10", "2269.064", "1328.1", "226.906", "226.906",
+                                      "193.378", "101.133", "8.602", "6.581", "124.662", "89.675",
+                                      "24.067"}));
+        ui.type("Text7", "9");
+        QCOMPARE(ui.boxText("Text1"), QString("9"));
+    }
+
+    void switchingBackRestoresTheChannelSketch()
+    {
+        const SketchSnapshot design = snapshot();
+        clickAll({"Check1", "Check4", "Check5", "Check1"});
+        QVERIFY(snapshot() == design);
+    }
+
+    void ties_data()
+    {
+        QTest::addColumn<bool>("angle");
+        QTest::addColumn<QString>("check");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("tied");
+        QTest::addColumn<QStringList>("tiedLabels");
+        QTest::newRow("B1 = B2") << false << "Check3"
+                                 << "Text7"
+                                 << "Text1" << QStringList{"Label2", "Label33"};
+        QTest::newRow("t1 = t2") << false << "Check2"
+                                 << "Text6"
+                                 << "Text2" << QStringList{"Label3", "Label34"};
+        QTest::newRow("B2 = H") << true << "Check4"
+                                << "Text3"
+                                << "Text7" << QStringList{"Label55", "Label53"};
+        QTest::newRow("t2 = s") << true << "Check5"
+                                << "Text4"
+                                << "Text6" << QStringList{"Label54", "Label52"};
+    }
+    void ties()
+    {
+        QFETCH(bool, angle);
+        QFETCH(QString, check);
+        QFETCH(QString, source);
+        QFETCH(QString, tied);
+        QFETCH(QStringList, tiedLabels);
+        if (angle)
+            ui.click("Check1");
+        ui.click("Command1");
+        const QStringList shown = results();
+        const auto tiedEnabled = [&](bool enabled) {
+            for (const QString& name : QStringList{tied} + tiedLabels)
+                QVERIFY2(ui.enabled(name) == enabled, qPrintable(name));
+        };
+
+        if (ui.ticked(check)) {
+            ui.click(check); // released: the freed box keeps its text and takes the focus
+            tiedEnabled(true);
+            QCOMPARE(ui.focused(), tied);
+        }
+        ui.type(tied, "7");
+        ui.type(source, "12");
+        QCOMPARE(ui.boxText(tied), QString("7"));
+
+        ui.click(check);
+        QCOMPARE(ui.boxText(tied), QString("12"));
+        tiedEnabled(false);
+        QCOMPARE(ui.focused(), source);
+        ui.type(source, "13");
+        QCOMPARE(ui.boxText(tied), QString("13"));
+
+        ui.click(check);
+        QCOMPARE(ui.boxText(tied), QString("13"));
+        tiedEnabled(true);
+        QCOMPARE(ui.focused(), tied);
+        QCOMPARE(results(), shown); // check boxes never recalculate or clear
+    }
+
+    void unitSwitchRescalesEachBoxOnce_data()
+    {
+        QTest::addColumn<QStringList>("setup");
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QStringList>("boxes"); // H, s, B1, B2, t1, t2
+        QTest::addColumn<QString>("area");
+        QTest::newRow("tied channel to mm")
+            << QStringList{} << "Option1" << QStringList{"200", "5.2", "90", "90", "10", "10"}
+            << "2736";
+        QTest::newRow("untied flange converts itself")
+            << QStringList{"Check3", "Text1=12"} << "Option1"
+            << QStringList{"200", "5.2", "120", "90", "10", "10"} << "3036";
+        QTest::newRow("angle to mm: s and t2 alike, the zeros stay")
+            << QStringList{"Check1"} << "Option1"
+            << QStringList{"200", "5.2", "0", "90", "0", "5.2"} << "1480.96";
+        QTest::newRow("equal angle to m")
+            << QStringList{"Check1", "Check4"} << "Option3"
+            << QStringList{"0.2", "0.0052", "0", "0.2", "0", "0.0052"} << "0.002";
+    }
+    void unitSwitchRescalesEachBoxOnce()
+    {
+        QFETCH(QStringList, setup);
+        QFETCH(QString, option);
+        QFETCH(QStringList, boxes);
+        QFETCH(QString, area);
+        for (const QString& step : setup) {
+            if (step.contains('='))
+                ui.type(step.section('=', 0, 0), step.section('=', 1));
+            else
+                ui.click(step);
+        }
+        ui.click("Command1");
+        const QString weight = ui.text("Label31");
+        ui.click(option);
+        QCOMPARE(this->boxes(), localNumbers(boxes));
+        QCOMPARE(ui.text("Label28"), local(area));
+        QCOMPARE(ui.text("Label31"), weight);
+        QVERIFY(ui.services.messages.isEmpty());
+    }
+
+    void unitSwitchWithTheAngleGivesItsFiguresInMillimetres()
+    {
+        ui.click("Check1");
+        ui.click("Command1");
+        ui.click("Option1");
+        QCOMPARE(results(),
+                 localNumbers({"1480.96", "15.998", "70.998", "6405358.112", "893657.632",
+                               "49653.506", "90217.739", "55857.524", "12076.271", "65.765",
+                               "24.564", "43267.353", "14238.032", "11.625"}));
+    }
+
+    void checksInTheirOrder_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("message");
+        const QString wrong = "Введены ошибочные данные";
+        QTest::newRow("no B2") << QStringList{"Text7="} << wrong;
+        QTest::newRow("negative s") << QStringList{"Text4=-1"} << wrong;
+        QTest::newRow("s over both flanges")
+            << QStringList{"Text4=10"} << "s должно быть меньше B1";
+        QTest::newRow("s over B2 only")
+            << QStringList{"Check3", "Text1=12", "Text4=10"} << "s должно быть меньше B2";
+        QTest::newRow("H equal to t1 + t2")
+            << QStringList{"Text3=2"} << "H должно быть больше t1+t2";
+        QTest::newRow("angle of H equal to t2")
+            << QStringList{"Check1", "Text3=0.52"} << "H должно быть больше t1+t2";
+        QTest::newRow("negative t1") << QStringList{"Check2", "Text2=-1"} << wrong;
+        QTest::newRow("absurdly large") << QStringList{"Text3=1e300"} << wrong;
+    }
+    void checksInTheirOrder()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, message);
+        ui.click("Command1");
+        const QStringList before = results();
+        for (const QString& step : steps) {
+            if (step.contains('='))
+                ui.type(step.section('=', 0, 0), step.section('=', 1));
+            else
+                ui.click(step);
+        }
+        ui.click("Command1");
+        QCOMPARE(ui.services.messages, QStringList{message});
+        QCOMPARE(results(), before);
+    }
+
+    void sketchFollowsTheCheckBoxes_data()
+    {
+        QTest::addColumn<QStringList>("setup");
+        QTest::addColumn<QString>("check");
+        QTest::addColumn<QStringList>("moved");
+        QTest::addColumn<QStringList>("hidden");
+        // the switch also ties the legs' thicknesses, which the sketch shows as well
+        QTest::newRow("to the angle")
+            << QStringList{} << "Check1"
+            << QStringList{"Line6",  "Line23", "Line5",  "Line11", "Line18",
+                           "Line19", "Line28", "Line31", "Line52", "Label9"}
+            << UpperFlange;
+        QTest::newRow("equal legs")
+            << QStringList{"Check1"} << "Check4"
+            << QStringList{"Line3",  "Line4",  "Line5",  "Line6",  "Line11", "Line12", "Line16",
+                           "Line20", "Line23", "Line24", "Line26", "Line50", "Label10"}
+            << QStringList{};
+        QTest::newRow("unequal leg thicknesses")
+            << QStringList{"Check1"} << "Check5"
+            << QStringList{"Line5",  "Line6",  "Line11", "Line18", "Line19",
+                           "Line23", "Line28", "Line31", "Line52", "Label9"}
+            << QStringList{};
+        QTest::newRow("unequal flange widths")
+            << QStringList{} << "Check3"
+            << QStringList{"Line10", "Line15", "Line23", "Line27", "Line35", "Line40"}
+            << QStringList{};
+        QTest::newRow("flange thicknesses are not drawn")
+            << QStringList{} << "Check2" << QStringList{} << QStringList{};
+    }
+    void sketchFollowsTheCheckBoxes()
+    {
+        QFETCH(QStringList, setup);
+        QFETCH(QString, check);
+        QFETCH(QStringList, moved);
+        QFETCH(QStringList, hidden);
+        clickAll(setup);
+        const SketchSnapshot before = snapshot();
+        ui.click(check);
+        const SketchSnapshot after = snapshot();
+        QCOMPARE(before.moved(after), sorted(moved));
+        QCOMPARE(before.turned(after, true), sorted(hidden));
+        QCOMPARE(before.turned(after, false), QStringList{});
+        QVERIFY(outlineIsClosed(ui.window().sketch(), Outline));
+        ui.click(check);
+        QVERIFY(snapshot() == before);
+    }
+
+    void theAngleIsDrawnAsAnL()
+    {
+        ui.click("Check1");
+        const SectionSketch& sketch = ui.window().sketch();
+        const QLineF top = sketch.element("Line23").line;
+        const QLineF inner = sketch.element("Line6").line;
+        const QLineF outer = sketch.element("Line26").line;
+        QCOMPARE(inner.p1(), top.p2());                  // the inner face reaches the top edge
+        QCOMPARE(top.length(), inner.x1() - outer.x1()); // which is as long as the web is thick
+    }
+
+    void controlsStandInTheirColumnsAndRows()
+    {
+        // H, B1, t1 on the left and s, B2, t2 on the right, row by row
+        for (const auto& [left, right] : {std::pair{"Text3", "Text4"}, std::pair{"Text1", "Text7"},
+                                          std::pair{"Text2", "Text6"}}) {
+            QCOMPARE(at(left).y(), at(right).y());
+            QVERIFY(at(left).x() < at(right).x());
+        }
+        QVERIFY(at("Text3").y() < at("Text1").y() && at("Text1").y() < at("Text2").y());
+        // X values, Y values, then area, centroid distances and weight
+        for (const QStringList& row : {QStringList{"Label1", "Label16", "Label28"},
+                                       QStringList{"Label24", "Label25", "Label66"},
+                                       QStringList{"Label57", "Label60", "Label64"}}) {
+            QCOMPARE(at(row[0]).y(), at(row[1]).y());
+            QCOMPARE(at(row[1]).y(), at(row[2]).y());
+            QVERIFY(at(row[0]).x() < at(row[1]).x() && at(row[1]).x() < at(row[2]).x());
+        }
+        QCOMPARE(at("Label31").x(), at("Label28").x());
+        QVERIFY(at("Label31").y() > at("Label64").y());
+        // the check boxes in one row below the precision list
+        const QStringList checks = {"Check1", "Check4", "Check5", "Check3", "Check2"};
+        for (qsizetype k = 1; k < checks.size(); ++k) {
+            QCOMPARE(at(checks[k]).y(), at(checks[0]).y());
+            QVERIFY(at(checks[k - 1]).x() < at(checks[k]).x());
+        }
+        QVERIFY(at("Check1").y() > at("Combo1").y());
+    }
+
+    void tabOrderFollowsTheRows()
+    {
+        const QStringList expected = {"Text3",  "Text4",    "Text1",    "Text7",   "Text2",
+                                      "Text6",  "Check1",   "Check4",   "Check5",  "Check3",
+                                      "Check2", "Combo1",   "Option1",  "Option2", "Option3",
+                                      "Text5",  "Command1", "Command3", "Command2"};
+        QWidget* widget = ui.control("Text3");
+        for (const QString& name : expected) {
+            QCOMPARE(widget->objectName(), name);
+            do
+                widget = widget->nextInFocusChain();
+            while (!(widget->focusPolicy() & Qt::TabFocus) ||
+                   widget->parentWidget() == ui.control("Combo1"));
+        }
+    }
+};
+
+QTEST_MAIN(Form8Test)
+#include "tst_form8.moc"
