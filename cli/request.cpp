@@ -117,6 +117,13 @@ std::variant<Request, UsageError> ParseRequest(const std::vector<std::string>& w
             request.dimensions[name] = *value;
         }
     }
+    const auto given = std::count_if(section->exclusive.begin(), section->exclusive.end(),
+                                     [&](std::string_view name) {
+                                         return request.dimensions.count(std::string(name)) != 0;
+                                     });
+    if (given > 1)
+        return UsageError{"give only one of " + std::string(section->exclusive.front()) + " and " +
+                          std::string(section->exclusive.back()) + " for " + request.section};
     return request;
 }
 

@@ -40,6 +40,7 @@ struct SectionCommand {
     std::string_view name;
     std::vector<DimensionSpec> dimensions;
     std::vector<std::string_view> flags;
+    std::vector<std::string_view> exclusive; // at most one of these dimensions may be given
     double gamma;
     std::vector<ResultSpec> results;
     std::function<SectionOutcome(const Dimensions&)> compute;

@@ -1,5 +1,13 @@
 // velkor-cli run as a process, as scripts run it, and compared with the calculators.
+#include "form1.h"
 #include "form2.h"
+#include "form3.h"
+#include "form4.h"
+#include "form5.h"
+#include "form6.h"
+#include "form7.h"
+#include "form8.h"
+#include "form9.h"
 #include "form_test_support.h"
 #include "recording_services.h"
 
@@ -34,13 +42,37 @@ Run velkorCli(const QStringList& arguments, const QByteArray& input = {})
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-// A calculator filled in by hand: its boxes, ticked check boxes and the labels per symbol.
+// A calculator filled in by hand: check boxes and options set first (they may copy texts),
+// then the boxes typed; and the result label of each symbol.
 struct FormCase {
     std::function<SectionForm*(PlatformServices&)> make;
+    QList<QPair<QString, bool>> checks;
     QMap<QString, QString> boxes;
-    QStringList ticked;
     QMap<QString, QString> labels; // symbol → result label
 };
+
+template <typename Form> SectionForm* make(PlatformServices& services)
+{
+    return new Form(services);
+}
+
+const QMap<QString, QString> AboutBothAxes = {
+    {"Ix", "Label1"},  {"Iy", "Label16"}, {"Wx", "Label24"}, {"Wy", "Label25"},
+    {"ix", "Label26"}, {"iy", "Label27"}, {"A", "Label28"},  {"Sx", "Label44"},
+    {"Sy", "Label45"}, {"weight", "Label31"}};
+
+const QMap<QString, QString> Flanged = {
+    {"A", "Label28"},   {"Xc", "Label64"},  {"Yc", "Label66"},  {"Ix", "Label1"},
+    {"Iy", "Label16"},  {"W1x", "Label24"}, {"W2x", "Label57"}, {"W1y", "Label25"},
+    {"W2y", "Label60"}, {"ix", "Label26"},  {"iy", "Label27"},  {"Sx", "Label44"},
+    {"Sy", "Label45"},  {"weight", "Label31"}};
+
+QMap<QString, QString> without(QMap<QString, QString> labels, const QStringList& symbols)
+{
+    for (const QString& symbol : symbols)
+        labels.remove(symbol);
+    return labels;
+}
 
 } // namespace
 
@@ -114,6 +146,8 @@ private slots:
         QTest::newRow("unknown unit") << QStringList{"round", "--unit", "in"} << "'in'";
         QTest::newRow("precision not a number") << QStringList{"round", "--precision", "x"} << "'x'";
         QTest::newRow("batch without file") << QStringList{"--batch"} << "--batch";
+        QTest::newRow("hexagon sized twice") << QStringList{"hexagon", "R=1", "H=2"} << "only one of R and H";
+        QTest::newRow("another section's flag") << QStringList{"tube", "--solid"} << "'--solid'";
     }
     void usageErrors()
     {
@@ -190,15 +224,81 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<FormCase>("form");
-        const auto form2 = [](PlatformServices& services) -> SectionForm* { return new Form2(services); };
-        const QMap<QString, QString> roundLabels = {
+        const QMap<QString, QString> round = {
             {"I", "Label1(1)"}, {"W", "Label24"}, {"i", "Label26"}, {"A", "Label28"}, {"weight", "Label9"}};
         QTest::newRow("round tube")
             << QStringList{"round", "D=21.3", "t=2.6", "--unit", "mm", "--precision", "100000"}
-            << FormCase{form2, {{"Text1", "21.3"}, {"Text2", "2.6"}}, {"Option1"}, roundLabels};
+            << FormCase{make<Form2>, {{"Option1", true}}, {{"Text1", "21.3"}, {"Text2", "2.6"}}, round};
         QTest::newRow("round bar in metres")
             << QStringList{"round", "--solid", "D=0.0573", "--unit", "m", "--precision", "10000000000"}
-            << FormCase{form2, {{"Text1", "0.0573"}}, {"Check1", "Option3"}, roundLabels};
+            << FormCase{make<Form2>, {{"Check1", true}, {"Option3", true}}, {{"Text1", "0.0573"}}, round};
+        QTest::newRow("box tube")
+            << QStringList{"tube", "B=80", "b=4", "H=120", "h=6", "--unit", "mm", "--precision", "100000"}
+            << FormCase{make<Form1>, {{"Check1", false}, {"Option1", true}},
+                        {{"Text1", "80"}, {"Text2", "4"}, {"Text3", "120"}, {"Text4", "6"}}, AboutBothAxes};
+        QTest::newRow("square opening")
+            << QStringList{"tube", "B=7", "b=0.35", "--square", "--precision", "7"}
+            << FormCase{make<Form1>, {{"Check2", true}}, {{"Text1", "7"}, {"Text2", "0.35"}}, AboutBothAxes};
+        QTest::newRow("rectangle")
+            << QStringList{"rect", "B=7", "H=3.3", "--precision", "100000000"}
+            << FormCase{make<Form3>, {{"Check1", false}}, {{"Text1", "7"}, {"Text3", "3.3"}}, AboutBothAxes};
+        QTest::newRow("rhombus")
+            << QStringList{"rhombus", "B=3.3", "--precision", "100000"}
+            << FormCase{make<Form4>, {}, {{"Text1", "3.3"}},
+                        {{"I", "Label1"}, {"W", "Label24"}, {"i", "Label26"}, {"A", "Label28"},
+                         {"S", "Label44"}, {"weight", "Label31"}}};
+        QTest::newRow("hexagon by its height")
+            << QStringList{"hexagon", "H=2.5", "--precision", "100000"}
+            << FormCase{make<Form5>, {{"Check1", true}}, {{"Text3", "2.5"}},
+                        without(AboutBothAxes, {"Sx", "Sy"})};
+        QTest::newRow("cross")
+            << QStringList{"cross", "B=12", "b=1.5", "H=16", "h=2", "--precision", "100000"}
+            << FormCase{make<Form6>, {{"Check1", false}, {"Check2", false}},
+                        {{"Text1", "12"}, {"Text2", "1.5"}, {"Text3", "16"}, {"Text4", "2"}}, AboutBothAxes};
+        QMap<QString, QString> ibeam = AboutBothAxes;
+        ibeam.insert("Yc", "Label51");
+        QTest::newRow("T-section")
+            << QStringList{"ibeam", "H=30", "B1=20", "tf1=1.2", "tw=0.8", "--tee", "--precision", "100000"}
+            << FormCase{make<Form7>, {{"Check1", true}},
+                        {{"Text7", "30"}, {"Text9", "20"}, {"Text8", "1.2"}, {"Text3", "0.8"}}, ibeam};
+        QTest::newRow("I-section with unequal flanges")
+            << QStringList{"ibeam", "B2=11", "tf2=0.7", "--unit", "m", "--precision", "1000000000"}
+            << FormCase{make<Form7>, {{"Check2", false}, {"Check3", false}, {"Option3", true}},
+                        {{"Text7", "19.3"}, {"Text9", "15"}, {"Text8", "0.9"}, {"Text3", "0.6"},
+                         {"Text1", "11"}, {"Text2", "0.7"}}, ibeam};
+        QTest::newRow("channel")
+            << QStringList{"channel", "H=25", "s=0.6", "B2=10", "t2=1.2", "--precision", "100000"}
+            << FormCase{make<Form8>, {}, {{"Text3", "25"}, {"Text4", "0.6"}, {"Text7", "10"}, {"Text6", "1.2"}},
+                        Flanged};
+        QTest::newRow("unequal angle")
+            << QStringList{"channel", "--angle", "B2=9", "t2=0.8", "--precision", "100000"}
+            << FormCase{make<Form8>, {{"Check1", true}, {"Check4", false}, {"Check5", false}},
+                        {{"Text7", "9"}, {"Text6", "0.8"}}, Flanged};
+        QTest::newRow("Z-section with unequal flanges")
+            << QStringList{"zsection", "H=30", "s=0.7", "B1=10", "t1=1.1", "B2=12", "t2=1.3",
+                           "--precision", "100000"}
+            << FormCase{make<Form9>, {{"Check3", false}, {"Check2", false}},
+                        {{"Text3", "30"}, {"Text4", "0.7"}, {"Text1", "10"}, {"Text2", "1.1"},
+                         {"Text7", "12"}, {"Text6", "1.3"}}, Flanged};
+        // a section's defaults are its calculator's design values
+        const QList<std::tuple<const char*, std::function<SectionForm*(PlatformServices&)>,
+                               QMap<QString, QString>>>
+            defaults = {{"tube", make<Form1>, AboutBothAxes},
+                        {"rect", make<Form3>, AboutBothAxes},
+                        {"rhombus", make<Form4>, {{"I", "Label1"}, {"W", "Label24"}, {"i", "Label26"},
+                                                 {"A", "Label28"}, {"S", "Label44"}, {"weight", "Label31"}}},
+                        {"hexagon", make<Form5>, without(AboutBothAxes, {"Sx", "Sy"})},
+                        {"cross", make<Form6>, AboutBothAxes},
+                        {"ibeam", make<Form7>, ibeam},
+                        {"channel", make<Form8>, Flanged},
+                        {"zsection", make<Form9>, Flanged}};
+        for (const auto& [section, form, labels] : defaults)
+            QTest::addRow("%s defaults", section)
+                << QStringList{section, "--precision", "1000"} << FormCase{form, {}, {}, labels};
+        QTest::newRow("equal-leg angle on the Z form")
+            << QStringList{"zsection", "--angle", "H=12", "s=0.8", "--precision", "100000"}
+            << FormCase{make<Form9>, {{"Check1", true}, {"Check4", true}, {"Check5", true}},
+                        {{"Text3", "12"}, {"Text4", "0.8"}}, Flanged};
     }
     void formAndCommandLineShowTheSameCaptions()
     {
@@ -206,14 +306,14 @@ private slots:
         QFETCH(FormCase, form);
         RecordingServices services;
         std::unique_ptr<SectionForm> calculator(form.make(services));
+        for (const auto& [name, on] : form.checks)
+            calculator->findChild<QAbstractButton*>(name)->setChecked(on);
         for (auto box = form.boxes.begin(); box != form.boxes.end(); ++box)
             calculator->findChild<QLineEdit*>(box.key())->setText(box.value());
-        for (const QString& name : form.ticked)
-            calculator->findChild<QAbstractButton*>(name)->setChecked(true);
         const int at = arguments.indexOf("--precision");
         calculator->findChild<QComboBox*>("Combo1")->setEditText(arguments.value(at + 1));
         calculator->findChild<QPushButton*>("Command1")->click();
-        QVERIFY(services.messages.isEmpty());
+        QCOMPARE(services.messages, QStringList());
 
         const QJsonObject results =
             QJsonDocument::fromJson(velkorCli(arguments + QStringList{"--json"}).out.toUtf8())
