@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Configures and builds Velkor in build/ (or the directory given).
+# Configures and builds Velkor: scripts/build.sh [BUILD_DIR [CMAKE_OPTION ...]]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${1:-build}
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+shift || true
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
 cmake --build "$build_dir" -j"$(nproc)"
