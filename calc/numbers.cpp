@@ -1,6 +1,8 @@
 #include "numbers.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -71,14 +73,106 @@ struct Decimal15 {
     int exponent = 0;
 };
 
+__extension__ typedef unsigned __int128 Wide;
+
+// 5^k for every k a 128-bit integer holds.
+constexpr int MaxPowerOfFive = 55;
+constexpr auto PowersOfFive = [] {
+    std::array<Wide, MaxPowerOfFive + 1> powers{};
+    powers[0] = 1;
+    for (int k = 1; k <= MaxPowerOfFive; ++k)
+        powers[k] = powers[k - 1] * 5;
+    return powers;
+}();
+
+constexpr auto PowersOfTen = [] {
+    std::array<std::uint64_t, 20> powers{};
+    powers[0] = 1;
+    for (std::size_t k = 1; k < powers.size(); ++k)
+        powers[k] = powers[k - 1] * 10;
+    return powers;
+}();
+
+// The 15 digits of a normal magnitude in [1e-5, 1e15), correctly rounded (ties to even,
+// as the library conversion does) in integer arithmetic: magnitude = m * 2^e exactly, so
+// magnitude * 10^k = m * 5^k * 2^(e + k) with k chosen to leave 15 digits before the
+// point. The numbers writing and cutting meet are in this range; the rest goes the long
+// way through the library's conversion.
+bool toDecimal15Exactly(double magnitude, std::uint64_t& significand, int& exponent)
+{
+    if (!(magnitude >= 1e-5 && magnitude < 1e15))
+        return false;
+    // a normal double: 52 stored bits of the mantissa below a hidden 1, a biased exponent
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const int biasedExponent = static_cast<int>(bits >> 52);
+    const std::uint64_t m = (bits & ((std::uint64_t(1) << 52) - 1)) | (std::uint64_t(1) << 52);
+    const int e = biasedExponent - 1075;
+    // floor(log2(magnitude)) * 78913 / 2^18 (just below log10(2)) is within one of
+    // floor(log10(magnitude)); the loop below steps k until 15 digits stand before the point
+    const int decimalExponent = ((biasedExponent - 1023) * 78913) >> 18;
+    int k = 14 - decimalExponent; // 0 ... 20
+    constexpr std::uint64_t Lowest = 100'000'000'000'000;   // 10^14
+    constexpr std::uint64_t Beyond = 1'000'000'000'000'000; // 10^15
+    for (;;) {
+        const Wide scaled = static_cast<Wide>(m) * PowersOfFive[k];
+        const int shift = e + k;
+        std::uint64_t digits = 0;
+        bool roundUp = false;
+        if (shift >= 0) {
+            digits = static_cast<std::uint64_t>(scaled << shift);
+        } else {
+            digits = static_cast<std::uint64_t>(scaled >> -shift);
+            const Wide rest = scaled & ((Wide(1) << -shift) - 1);
+            const Wide half = Wide(1) << (-shift - 1);
+            roundUp = rest > half || (rest == half && (digits & 1) != 0);
+        }
+        if (digits >= Beyond && k > 0) {
+            --k;
+            continue;
+        }
+        if (digits < Lowest) {
+            ++k;
+            continue;
+        }
+        // rounding up 999999999999999 gives 10^15, which is 10^14 · 10^(1 - k) all the same
+        significand = digits + roundUp;
+        exponent = -k;
+        return true;
+    }
+}
+
+// Takes up to `Zeros` trailing zeros of the significand into the exponent, with a constant
+// divisor the compiler turns into multiplications.
+template <int Zeros, std::uint64_t Power = PowersOfTen[Zeros]> void dropZeros(Decimal15& decimal)
+{
+    if (decimal.significand % Power == 0) {
+        decimal.significand /= Power;
+        decimal.exponent += Zeros;
+    }
+}
+
+// Takes the trailing zeros of a non-zero significand of at most 16 digits into the exponent.
+void dropTrailingZeros(Decimal15& decimal)
+{
+    dropZeros<8>(decimal);
+    dropZeros<4>(decimal);
+    dropZeros<2>(decimal);
+    dropZeros<1>(decimal);
+}
+
 Decimal15 toDecimal15(double value)
 {
+    Decimal15 decimal;
+    decimal.negative = std::signbit(value);
+    if (toDecimal15Exactly(std::fabs(value), decimal.significand, decimal.exponent)) {
+        dropTrailingZeros(decimal);
+        return decimal;
+    }
+
     char buffer[64];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
                                    std::chars_format::scientific, 14)
                          .ptr;
-    Decimal15 decimal;
-    decimal.negative = std::signbit(value);
     const char* p = buffer;
     for (; p != end && *p != 'e'; ++p)
         if (isDigit(*p))
@@ -90,29 +184,26 @@ Decimal15 toDecimal15(double value)
         decimal.exponent = 0;
         return decimal;
     }
-    while (decimal.significand % 10 == 0) {
-        decimal.significand /= 10;
-        ++decimal.exponent;
-    }
+    dropTrailingZeros(decimal);
     return decimal;
 }
 
 double toDouble(std::uint64_t significand, int exponent)
 {
-    const std::string text = std::to_string(significand) + 'e' + std::to_string(exponent);
+    char text[48];
+    char* end = std::to_chars(text, text + 24, significand).ptr; // at most 20 digits
+    *end++ = 'e';
+    end = std::to_chars(end, text + sizeof text, exponent).ptr;
     double value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
+    std::from_chars(text, end, value);
     return value;
 }
 
-__extension__ typedef unsigned __int128 Wide;
-
 int bitLength(Wide value)
 {
-    int bits = 0;
-    for (; value != 0; value >>= 1)
-        ++bits;
-    return bits;
+    const auto high = static_cast<std::uint64_t>(value >> 64);
+    return high != 0 ? 128 - std::countl_zero(high)
+                     : 64 - std::countl_zero(static_cast<std::uint64_t>(value));
 }
 
 // floor(fraction * precision / 10^digits) in exact integer arithmetic, or nothing when
@@ -120,8 +211,7 @@ int bitLength(Wide value)
 // positive single-precision value, so it is an integer mantissa below 2^24 times 2^e.
 std::optional<double> cutFraction(std::uint64_t fraction, int digits, double precision)
 {
-    constexpr int maxPowerOfFive = 55; // 5^55 still fits into 128 bits
-    if (digits > maxPowerOfFive)
+    if (digits > MaxPowerOfFive)
         return 0.0;
     int binaryExponent = 0;
     const double mantissa = std::frexp(precision, &binaryExponent);
@@ -131,9 +221,7 @@ std::optional<double> cutFraction(std::uint64_t fraction, int digits, double pre
     // fraction * precision / 10^digits = numerator * 2^shift / 5^digits
     const Wide numerator = static_cast<Wide>(fraction) * integerMantissa;
     const int shift = binaryExponent - digits;
-    Wide powerOfFive = 1;
-    for (int k = 0; k < digits; ++k)
-        powerOfFive *= 5;
+    const Wide powerOfFive = PowersOfFive[digits];
 
     Wide quotient = 0;
     if (shift >= 0) {
@@ -219,28 +307,42 @@ std::string FormatLocale(double value, char decimalSeparator)
     if (decimal.significand == 0)
         return "0";
 
-    const std::string digits = std::to_string(decimal.significand);
-    const int count = static_cast<int>(digits.size());
+    // written into a buffer and copied once: most captions fit into a short string
+    char digits[24];
+    const int count = static_cast<int>(
+        std::to_chars(digits, digits + sizeof digits, decimal.significand).ptr - digits);
     const int scientificExponent = decimal.exponent + count - 1;
-    std::string text = decimal.negative ? "-" : "";
+    char text[64]; // at most 22 characters: "-0,0000" and 15 digits, or "-1,…E-308"
+    char* end = text;
+    if (decimal.negative)
+        *end++ = '-';
 
     if (scientificExponent >= 15 || scientificExponent < -5) {
-        text += digits[0];
-        if (count > 1)
-            text += decimalSeparator + digits.substr(1);
+        *end++ = digits[0];
+        if (count > 1) {
+            *end++ = decimalSeparator;
+            end = std::copy(digits + 1, digits + count, end);
+        }
         const int magnitude = std::abs(scientificExponent);
-        text += scientificExponent < 0 ? "E-" : "E+";
-        text += (magnitude < 10 ? "0" : "") + std::to_string(magnitude);
+        *end++ = 'E';
+        *end++ = scientificExponent < 0 ? '-' : '+';
+        if (magnitude < 10)
+            *end++ = '0';
+        end = std::to_chars(end, text + sizeof text, magnitude).ptr;
     } else if (decimal.exponent >= 0) {
-        text += digits + std::string(decimal.exponent, '0');
+        end = std::copy(digits, digits + count, end);
+        end = std::fill_n(end, decimal.exponent, '0');
     } else if (scientificExponent >= 0) {
-        text += digits.substr(0, scientificExponent + 1) + decimalSeparator +
-                digits.substr(scientificExponent + 1);
+        end = std::copy(digits, digits + scientificExponent + 1, end);
+        *end++ = decimalSeparator;
+        end = std::copy(digits + scientificExponent + 1, digits + count, end);
     } else {
-        text += std::string("0") + decimalSeparator + std::string(-scientificExponent - 1, '0') +
-                digits;
+        *end++ = '0';
+        *end++ = decimalSeparator;
+        end = std::fill_n(end, -scientificExponent - 1, '0');
+        end = std::copy(digits, digits + count, end);
     }
-    return text;
+    return std::string(text, end);
 }
 
 double Fix(double value) { return std::trunc(value); }
@@ -271,9 +373,7 @@ double TruncateToPrecision(double value, float precision)
     std::uint64_t integerPart = 0;
     std::uint64_t fraction = decimal.significand;
     if (digits <= 19) {
-        std::uint64_t scale = 1;
-        for (int k = 0; k < digits; ++k)
-            scale *= 10;
+        const std::uint64_t scale = PowersOfTen[digits];
         integerPart = decimal.significand / scale;
         fraction = decimal.significand % scale;
     }

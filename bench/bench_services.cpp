@@ -1,0 +1,21 @@
+#include "bench_services.h"
+
+void BenchServices::showError(QWidget*, const QString& message)
+{
+    errors << message;
+}
+
+bool BenchServices::choosePrinter(QWidget*, QPrinter&)
+{
+    return false;
+}
+
+void BenchServices::showMessage(QWidget*, const QString& title, const QString& message)
+{
+    errors << title + QStringLiteral(": ") + message;
+}
+
+bool BenchServices::startSystemInformation()
+{
+    return false;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform_services.h"
+
+#include <QStringList>
+
+// The desktop services of a measured run: nothing modal may appear (it would wait for a
+// click that never comes), so error messages are kept for the report instead, the printer
+// dialog is cancelled and no system-information tool is started.
+class BenchServices : public PlatformServices {
+public:
+    void showError(QWidget* parent, const QString& message) override;
+    bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+    void showMessage(QWidget* parent, const QString& title, const QString& message) override;
+    bool startSystemInformation() override;
+
+    QStringList errors;
+};
