@@ -366,6 +366,23 @@ void SectionForm::addTie(QCheckBox* check, QLineEdit* source, QLineEdit* tied)
             tied->setText(text);
     });
     setFollows(tied, [check] { return check->isChecked(); });
+    tieViews.push_back({check, source, tied});
+}
+
+std::vector<const QLabel*> SectionForm::resultLabels() const
+{
+    std::vector<const QLabel*> labels;
+    for (const ShownResult& result : results)
+        labels.push_back(result.label);
+    return labels;
+}
+
+std::vector<const QLabel*> SectionForm::unitLabelWidgets() const
+{
+    std::vector<const QLabel*> labels;
+    for (const UnitLabel& unit : unitLabels)
+        labels.push_back(unit.label);
+    return labels;
 }
 
 void SectionForm::orderTabs()

@@ -120,6 +120,17 @@ public:
     // Shows a routine's figures in the selected unit and precision, or its refusal.
     void present(const velkor::SectionOutcome& outcome);
 
+    // What the frame knows of this form, for checks of its consistency from outside.
+    struct TieView {
+        const QCheckBox* check;
+        const QLineEdit* source;
+        const QLineEdit* tied;
+    };
+    const std::vector<TieView>& ties() const { return tieViews; }
+    std::vector<const QLabel*> resultLabels() const; // without the weight
+    const QLabel* weightResult() const { return weightLabel; }
+    std::vector<const QLabel*> unitLabelWidgets() const;
+
 protected:
     SectionForm(PlatformServices& services, FrameDescription description);
 
@@ -181,4 +192,5 @@ private:
     std::vector<LengthBox> lengthBoxes;    // rescaled by the unit switch, in this order
     std::vector<UnitLabel> unitLabels;
     std::vector<ShownResult> results;
+    std::vector<TieView> tieViews;
 };
