@@ -4,32 +4,14 @@
 //                           as the main menu has been painted for the first time
 //                           (bench/run.sh compares it with a bare Qt window).
 #include "desktop_services.h"
+#include "quit_after_first_paint.h"
 #include "section_pictures.h"
 #include "velkor.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QIcon>
 
 #include <cstring>
-
-namespace {
-
-// Ends the event loop once the watched widget has been painted: the quit is queued, so
-// the paint event that triggers it is completed and flushed first.
-class QuitAfterFirstPaint : public QObject {
-public:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-        }
-        return false;
-    }
-};
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
