@@ -1,6 +1,7 @@
 #include "flanged_section.h"
 
 #include "polygon_section.h"
+#include "principal_axes.h"
 
 #include <cmath>
 #include <optional>
@@ -63,6 +64,7 @@ SectionOutcome compute(const FlangedSectionInput& input, Layout layout)
     // Xc is the distance from the section's left edge; the static moments are those of the
     // part on one side of each axis, wherever the centroid falls
     const PolygonProperties p = ComputePolygonSection(outline(d, layout));
+    const PrincipalAxes principal = PrincipalAxesOf(p.Ix, p.Iy, p.Ixy);
     return SectionProperties{{{"A", p.area, Area},
                               {"Xc", p.left, Length},
                               {"Yc", p.below, Length},
@@ -75,7 +77,13 @@ SectionOutcome compute(const FlangedSectionInput& input, Layout layout)
                               {"ix", std::sqrt(p.Ix / p.area), Length},
                               {"iy", std::sqrt(p.Iy / p.area), Length},
                               {"Sx", p.Sx, Modulus},
-                              {"Sy", p.Sy, Modulus}},
+                              {"Sy", p.Sy, Modulus},
+                              {"Ixy", p.Ixy, Inertia},
+                              {"Iu", principal.Iu, Inertia},
+                              {"Iv", principal.Iv, Inertia},
+                              {"iu", std::sqrt(principal.Iu / p.area), Length},
+                              {"iv", std::sqrt(principal.Iv / p.area), Length},
+                              {"alpha", principal.alpha, Degrees}},
                              p.area};
 }
 

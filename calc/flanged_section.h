@@ -21,7 +21,9 @@ struct FlangedSectionInput {
 
 // Both flanges project from the same face of the web: a channel, or an angle. Xc is
 // measured from the outer face of the web, Yc from the bottom; W1y is for the fibre at
-// the web, W2y for the tip of the wider flange.
+// the web, W2y for the tip of the wider flange. Both routines also give the principal
+// axes: Ixy about the centroidal axes (x to the right, y up, as the calculators draw the
+// section), Iu ≥ Iv, iu, iv and alpha, the angle in degrees from X to u.
 SectionOutcome CalcChannel(const FlangedSectionInput& input);
 
 // The flanges project to opposite sides: the upper one to the right of the web, the lower

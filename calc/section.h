@@ -16,8 +16,9 @@ namespace velkor {
 inline constexpr std::string_view WrongDataMessage = "Введены ошибочные данные";
 inline constexpr std::string_view WrongPrecisionMessage = "Неверно задана точность результатов";
 
-// Powers of length in which the figures are expressed.
-enum Power { Length = 1, Area = 2, Modulus = 3, Inertia = 4 };
+// Powers of length in which the figures are expressed. An angle, in degrees, holds no
+// length: no unit changes it.
+enum Power { Degrees = 0, Length = 1, Area = 2, Modulus = 3, Inertia = 4 };
 
 // One computed property in millimetre units, e.g. {"I", 5055564.78, Inertia}.
 struct Figure {

@@ -11,8 +11,8 @@ std::string number(double value) { return FormatLocale(value, '.'); }
 
 std::string unitText(LengthUnit unit, int power)
 {
-    if (power == 0)
-        return "kg/m";
+    if (power == Degrees)
+        return "°";
     return UnitName(unit) + (power > 1 ? std::to_string(power) : std::string());
 }
 

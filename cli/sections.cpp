@@ -50,9 +50,10 @@ const std::vector<ResultSpec> AboutBothAxes = {
     {"iy", Length},  {"A", Area},     {"Sx", Modulus}, {"Sy", Modulus}};
 
 const std::vector<ResultSpec> FlangedResults = {
-    {"A", Area},      {"Xc", Length},    {"Yc", Length},    {"Ix", Inertia}, {"Iy", Inertia},
-    {"W1x", Modulus}, {"W2x", Modulus},  {"W1y", Modulus},  {"W2y", Modulus}, {"ix", Length},
-    {"iy", Length},   {"Sx", Modulus},   {"Sy", Modulus}};
+    {"A", Area},      {"Xc", Length},   {"Yc", Length},   {"Ix", Inertia},   {"Iy", Inertia},
+    {"W1x", Modulus}, {"W2x", Modulus}, {"W1y", Modulus}, {"W2y", Modulus},  {"ix", Length},
+    {"iy", Length},   {"Sx", Modulus},  {"Sy", Modulus},  {"Ixy", Inertia},  {"Iu", Inertia},
+    {"Iv", Inertia},  {"iu", Length},   {"iv", Length},   {"alpha", Degrees}};
 
 std::vector<ResultSpec> with(std::vector<ResultSpec> results, ResultSpec extra)
 {
@@ -181,8 +182,10 @@ const SectionCommand* FindSection(std::string_view name)
 const std::vector<std::string_view>& AllResultSymbols()
 {
     static const std::vector<std::string_view> symbols = {
-        "A", "Xc", "Yc", "I", "Ix", "Iy", "W", "Wx", "Wy", "W1x", "W2x", "W1y", "W2y",
-        "i", "ix", "iy", "S", "Sx", "Sy", "weight"};
+        "A", "Xc", "Yc", "I", "Ix", "Iy", "W", "Wx", "Wy", "W1x", "W2x", "W1y", "W2y", "i", "ix",
+        "iy", "S", "Sx", "Sy", "weight",
+        // added later: at the end, so that existing columns keep their places
+        "Ixy", "Iu", "Iv", "iu", "iv", "alpha"};
     return symbols;
 }
 

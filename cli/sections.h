@@ -20,7 +20,7 @@ struct DimensionSpec {
 
 struct ResultSpec {
     std::string_view symbol;
-    int power; // 0 for the weight, which is in kg/m
+    int power; // of the length unit; 0 for an angle, in degrees
 };
 
 // Dimensions of one request in millimetres, by name; absent when left out.

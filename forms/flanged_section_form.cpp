@@ -1,9 +1,13 @@
 #include "flanged_section_form.h"
 
 #include "accessibility.h"
+#include "numbers.h"
+#include "result_group.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 
 #include <array>
 #include <utility>
@@ -78,6 +82,11 @@ FlangedSectionForm::FlangedSectionForm(PlatformServices& services,
             [this](bool angle) { angle ? showAngle() : showFlangedSection(); });
 
     addResults();
+    addPrincipalAxesResults();
+    // the unit switch clears the results, and with them the axes, unless it recalculates
+    for (const char* option : {"Option1", "Option2", "Option3"})
+        connect(findChild<QRadioButton*>(option), &QRadioButton::toggled, this,
+                &FlangedSectionForm::showPrincipalAxes);
 }
 
 // Three columns: the X values, the Y values, and the area, centroid distances and weight.
@@ -114,6 +123,59 @@ void FlangedSectionForm::addResults()
     };
     for (const ResultOutput& output : outputs)
         addResult(output);
+}
+
+// Below the others, in a group of their own: the moments about the principal axes in the
+// columns of X and Y, Ixy and the angle in the third.
+void FlangedSectionForm::addPrincipalAxesResults()
+{
+    const QString maximum = QStringLiteral("Максимальный главный момент инерции");
+    const QString minimum = QStringLiteral("Минимальный главный момент инерции");
+    const QString product = QStringLiteral("Центробежный момент инерции");
+    const QString radiusU = QStringLiteral("Максимальный радиус инерции");
+    const QString radiusV = QStringLiteral("Минимальный радиус инерции");
+    const QString angle = QStringLiteral("Угол между осью X и главной осью u");
+    using velkor::Degrees, velkor::Inertia, velkor::Length;
+    // "Iu" names the caption CaptionIu, the result LabelIu and the unit label UnitIu
+    const auto row = [](const QString& name, const QString& caption, const QString& toolTip,
+                        std::string_view symbol, int power, GridCell cell) {
+        return ResultOutput{QStringLiteral("Caption") + name,
+                            caption,
+                            QStringLiteral("Label") + name,
+                            toolTip,
+                            symbol,
+                            power,
+                            ResultColour::Area,
+                            QStringLiteral("Unit") + name,
+                            UnitSpelling::Cyrillic,
+                            cell};
+    };
+    const std::vector<ResultOutput> outputs = {
+        row("Iu", "Iu=", maximum, "Iu", Inertia, {5, 0}),
+        row("Iv", "Iv=", minimum, "Iv", Inertia, {5, 1}),
+        row("Ixy", "Ixy=", product, "Ixy", Inertia, {5, 2}),
+        row("RadiusU", "iu=", radiusU, "iu", Length, {6, 0}),
+        row("RadiusV", "iv=", radiusV, "iv", Length, {6, 1}),
+        row("Alpha", "α=", angle, "alpha", Degrees, {6, 2}),
+    };
+    QStringList grouped;
+    for (const ResultOutput& output : outputs) {
+        QLabel* result = addResult(output);
+        if (output.symbol == "alpha")
+            angleResult = result;
+        grouped << output.captionName << output.labelName << output.unitLabelName;
+    }
+    groupResults(this, QStringLiteral("FramePrincipalAxes"), QStringLiteral("Главные оси"),
+                 grouped);
+}
+
+// The sketch shows the axes of the figures on show, so it reads the angle they show.
+void FlangedSectionForm::showPrincipalAxes()
+{
+    const QString shown = angleResult->text();
+    principalAngle =
+        shown.isEmpty() ? std::nullopt : std::optional(velkor::Val(shown.toStdString()));
+    redraw();
 }
 
 void FlangedSectionForm::showAngle()
@@ -171,7 +233,7 @@ void FlangedSectionForm::showFlangedSection()
 FlangedSketchState FlangedSectionForm::sketchState() const
 {
     return {angleSwitch->isChecked(), equalWidths->isChecked(), equalLegs->isChecked(),
-            equalLegThickness->isChecked()};
+            equalLegThickness->isChecked(), principalAngle};
 }
 
 // The sketch is a function of the check boxes: every element takes the place, length,

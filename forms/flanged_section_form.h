@@ -5,9 +5,11 @@
 
 #include <QSize>
 
+#include <optional>
 #include <vector>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 
 // What the sketch of a flanged section shows: the shape and the ties it draws.
@@ -16,6 +18,8 @@ struct FlangedSketchState {
     bool equalWidths = false;       // B1 = B2
     bool equalLegs = false;         // B2 = H
     bool equalLegThickness = false; // t2 = s
+    // the angle α of the results on show, in degrees; none while no results are shown
+    std::optional<double> principalAngle;
 };
 
 // What tells the channel calculator and the Z calculator apart.
@@ -40,12 +44,16 @@ class FlangedSectionForm : public SectionForm {
     Q_OBJECT
 public:
     const SectionSketch& sketch() const { return *drawing; }
+    // Draws the principal axes at the angle the results show, or hides them while the
+    // results are cleared; after every calculation and unit switch.
+    void showPrincipalAxes();
 
 protected:
     FlangedSectionForm(PlatformServices& services, FlangedFormDescription description);
 
 private:
     void addResults();
+    void addPrincipalAxesResults();
     void showAngle();
     void showFlangedSection();
     FlangedSketchState sketchState() const;
@@ -64,4 +72,6 @@ private:
     QCheckBox* equalLegThickness; // Check5: t2 = s
     QCheckBox* equalWidths;       // Check3: B1 = B2
     QCheckBox* equalThicknesses;  // Check2: t1 = t2
+    QLabel* angleResult = nullptr;
+    std::optional<double> principalAngle;
 };

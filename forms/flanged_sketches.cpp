@@ -1,11 +1,15 @@
 #include "flanged_sketches.h"
 
+#include <cmath>
+#include <numbers>
+
 namespace {
 
 using Elements = std::vector<SketchElement>;
 
 const QColor AxisX = Qt::red;
 const QColor AxisY = Qt::darkGreen;
+const QColor Principal = Qt::darkMagenta;
 
 void edge(Elements& elements, const char* name, QPointF from, QPointF to)
 {
@@ -46,6 +50,30 @@ void addAxes(Elements& elements, QPointF centre, double left, double right, doub
     elements.push_back(sketchLine("Line38(2)", {x, top, x + 4, top + 8}, AxisY));
     letter(elements, "Label6(0)", QStringLiteral("Y"), {x + 4, 2, 14, 14},
            QStringLiteral("Ось координат Y"), AxisY);
+}
+
+// The principal axes u and v as thin dash-dot lines through the centroid, u at `alpha`
+// degrees counter-clockwise from X (on screen y runs down); hidden while no angle is shown.
+void addPrincipalAxes(Elements& elements, QPointF centre, std::optional<double> alpha)
+{
+    const double radians = alpha.value_or(0) * std::numbers::pi / 180;
+    const QPointF u{std::cos(radians), -std::sin(radians)};
+    const QPointF v{u.y(), -u.x()}; // u turned a right angle counter-clockwise
+    // each letter beside the end of its axis, on the side of the other axis, clear of it
+    const auto axis = [&](const char* line, const char* letterName, const QString& text,
+                          QPointF direction, QPointF aside, double half, const QString& toolTip) {
+        SketchElement e =
+            sketchLine(QString::fromLatin1(line),
+                       {centre - half * direction, centre + half * direction}, Principal);
+        e.penStyle = Qt::DashDotLine;
+        e.visible = alpha.has_value();
+        elements.push_back(e);
+        const QPointF end = centre + (half + 6) * direction + 8 * aside;
+        letter(elements, letterName, text, {end.x() - 6, end.y() - 7, 12, 14}, toolTip, Principal);
+        elements.back().visible = alpha.has_value();
+    };
+    axis("AxisU", "LetterU", QStringLiteral("u"), u, v, 84, QStringLiteral("Главная ось u"));
+    axis("AxisV", "LetterV", QStringLiteral("v"), v, -u, 76, QStringLiteral("Главная ось v"));
 }
 
 // A vertical dimension at `x` from `top` to `bottom`, with its ticks.
@@ -110,6 +138,7 @@ std::vector<SketchElement> ChannelSketch(const FlangedSketchState& state)
     edge(e, "Line24", {x0 + B2, bottom}, {x0, bottom});
     edge(e, "Line26", {x0, bottom}, {x0, top});
     addAxes(e, centre, 36, 222, bottom + 24);
+    addPrincipalAxes(e, centre, state.principalAngle);
 
     // H at the left
     thin(e, "Line3", {x0 - 4, top}, {28, top});
@@ -181,6 +210,7 @@ std::vector<SketchElement> ZSectionSketch(const FlangedSketchState& state)
     edge(e, "Line5", {end, bottom - t2}, {webLeft, bottom - t2});
     edge(e, "Line6", {webLeft, bottom - t2}, {webLeft, top});
     addAxes(e, centre, 30, 246, bottom + 24);
+    addPrincipalAxes(e, centre, state.principalAngle);
 
     // H and t2 at the left
     thin(e, "Line3", {webLeft - 4, top}, {16, top});

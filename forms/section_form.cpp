@@ -6,12 +6,17 @@
 #include "numbers.h"
 #include "platform_services.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
@@ -27,6 +32,8 @@ namespace {
 
 QString unitText(LengthUnit unit, int power, bool latinC = false)
 {
+    if (power == velkor::Degrees)
+        return QStringLiteral("°");
     QString text;
     switch (unit) {
     case LengthUnit::Millimetre:
@@ -72,6 +79,8 @@ QLabel* resultLabel(const QString& name, ResultColour colour)
     label->setFrameShape(QFrame::Box);
     label->setMinimumWidth(110);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // a right click on a value offers the result area's menu, not a menu for the value alone
+    label->setContextMenuPolicy(Qt::NoContextMenu);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colourOf(colour));
     label->setPalette(palette);
@@ -101,6 +110,57 @@ QFrame* blueRule()
     return rule;
 }
 
+// The properties by which a result label knows its caption and unit label, for copying.
+constexpr char CaptionOfResult[] = "velkorCaption";
+constexpr char UnitOfResult[] = "velkorUnit";
+constexpr char CopyFilterName[] = "CopyWhenNothingSelected";
+
+QString labelText(const QObject* label)
+{
+    const auto* shown = qobject_cast<const QLabel*>(label);
+    return shown != nullptr ? shown->text() : QString();
+}
+
+// The form as a table of caption, value and unit: tab-separated lines under the form's
+// caption for plain text, and the same rows as an HTML table, which spreadsheets paste as
+// cells.
+QMimeData* copiedTable(const QString& title, const std::vector<std::array<QString, 3>>& rows)
+{
+    QString text = title + QLatin1Char('\n');
+    QString html = QStringLiteral("<table><tr><th colspan=\"3\">") + title.toHtmlEscaped() +
+                   QStringLiteral("</th></tr>");
+    for (const auto& row : rows) {
+        text +=
+            row[0] + QLatin1Char('\t') + row[1] + QLatin1Char('\t') + row[2] + QLatin1Char('\n');
+        html += QStringLiteral("<tr>");
+        for (const QString& cell : row)
+            html += QStringLiteral("<td>") + cell.toHtmlEscaped() + QStringLiteral("</td>");
+        html += QStringLiteral("</tr>");
+    }
+    auto* data = new QMimeData;
+    data->setText(text);
+    data->setHtml(html + QStringLiteral("</table>"));
+    return data;
+}
+
+// Ctrl+C in a box without a selection would copy nothing: left to the form, it copies the
+// results. With a selection the box copies it as usual.
+class CopyWhenNothingSelected : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::ShortcutOverride)
+            return false;
+        const auto* box = qobject_cast<QLineEdit*>(watched);
+        // not accepted by the box, the key falls through to the form's shortcut
+        return box != nullptr && !box->hasSelectedText() &&
+               static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy);
+    }
+};
+
 // Hides the command buttons for as long as it lives, so they come back however printing ends.
 class ButtonsHidden {
 public:
@@ -129,6 +189,9 @@ SectionForm::SectionForm(PlatformServices& services, FrameDescription frame)
     , description(std::move(frame))
 {
     setWindowTitle(description.caption);
+    // every text box of the form takes this filter
+    auto* copyFilter =
+        named(new CopyWhenNothingSelected(this), QString::fromLatin1(CopyFilterName));
 
     auto* root = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
@@ -153,6 +216,7 @@ SectionForm::SectionForm(PlatformServices& services, FrameDescription frame)
                               description.specificWeightBoxName);
     specificWeightBox->setAlignment(Qt::AlignRight);
     setHint(specificWeightBox, description.specificWeightToolTip);
+    specificWeightBox->installEventFilter(copyFilter);
     specificWeightCaption->setBuddy(specificWeightBox);
     right->addWidget(specificWeightBox);
     right->addStretch();
@@ -163,8 +227,13 @@ SectionForm::SectionForm(PlatformServices& services, FrameDescription frame)
     root->addLayout(top);
 
     root->addWidget(blueRule());
+    // the result area: its menu and Ctrl+C copy the form's inputs and results
+    auto* resultArea = named(new QWidget, QStringLiteral("ResultArea"));
+    auto* resultColumn = new QVBoxLayout(resultArea);
+    resultColumn->setContentsMargins(0, 0, 0, 0);
     resultGrid = new QGridLayout;
-    root->addLayout(resultGrid);
+    resultColumn->addLayout(resultGrid);
+    root->addWidget(resultArea);
     auto* weightCaption = caption(description.weightCaptionName, QStringLiteral("Вес кг/м"));
     weightLabel = resultLabel(description.weightResultName, ResultColour::Area);
     describeResult(weightLabel, weightCaption->text(), description.weightToolTip);
@@ -175,9 +244,33 @@ SectionForm::SectionForm(PlatformServices& services, FrameDescription frame)
         weightRow->addWidget(weightCaption);
         weightRow->addWidget(weightLabel);
         weightRow->addStretch();
-        root->addLayout(weightRow);
+        resultColumn->addLayout(weightRow);
     }
     root->addWidget(blueRule());
+
+    auto* copy = named(new QAction(QStringLiteral("Копировать результаты"), this),
+                       QStringLiteral("CopyResults"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WindowShortcut);
+    addAction(copy);
+    resultArea->addAction(copy);
+    resultArea->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(copy, &QAction::triggered, this, [this, specificWeightCaption, weightCaption] {
+        std::vector<std::array<QString, 3>> rows;
+        for (const LengthBox& length : lengthBoxes)
+            if (!length.box->isHidden())
+                rows.push_back({length.caption->text(), length.box->text(), length.unit->text()});
+        rows.push_back({specificWeightCaption->text(), specificWeightBox->text(), {}});
+        for (const ShownResult& result : results)
+            if (!result.label->isHidden() && !result.label->text().isEmpty())
+                rows.push_back(
+                    {labelText(result.label->property(CaptionOfResult).value<QObject*>()),
+                     result.label->text(),
+                     labelText(result.label->property(UnitOfResult).value<QObject*>())});
+        if (!weightLabel->text().isEmpty())
+            rows.push_back({weightCaption->text(), weightLabel->text(), {}});
+        QGuiApplication::clipboard()->setMimeData(copiedTable(windowTitle(), rows));
+    });
 
     auto* bottom = new QHBoxLayout;
     auto* notes = new QVBoxLayout;
@@ -235,6 +328,8 @@ QWidget* SectionForm::buildPrecision()
     precisionList = named(new QComboBox, QStringLiteral("Combo1"));
     precisionList->setEditable(true);
     precisionList->setInsertPolicy(QComboBox::NoInsert);
+    precisionList->lineEdit()->installEventFilter(
+        findChild<QObject*>(QString::fromLatin1(CopyFilterName), Qt::FindDirectChildrenOnly));
     QString entry = QStringLiteral("1");
     for (int k = 0; k < description.precisionEntries; ++k) {
         entry += QLatin1Char('0');
@@ -289,6 +384,8 @@ QLineEdit* SectionForm::addLengthInput(const LengthInput& input)
     box->setAlignment(Qt::AlignRight);
     setHint(box, input.toolTip);
     label->setBuddy(box);
+    box->installEventFilter(
+        findChild<QObject*>(QString::fromLatin1(CopyFilterName), Qt::FindDirectChildrenOnly));
     auto* unit = caption(input.unitLabelName,
                          unitText(LengthUnit::Centimetre, velkor::Length,
                                   input.spelling == UnitSpelling::LatinAtDesign));
@@ -322,6 +419,8 @@ QLabel* SectionForm::addResult(const ResultOutput& output)
     auto* unit = caption(output.unitLabelName,
                          unitText(LengthUnit::Centimetre, output.power,
                                   output.spelling == UnitSpelling::LatinAtDesign));
+    result->setProperty(CaptionOfResult, QVariant::fromValue<QObject*>(label));
+    result->setProperty(UnitOfResult, QVariant::fromValue<QObject*>(unit));
     placeInCell(resultGrid, output.cell, {label, result, unit});
     resultGrid->setColumnStretch(4 * output.cell.column + 3, 1);
     results.push_back({output.symbol, result});

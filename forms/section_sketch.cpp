@@ -142,7 +142,7 @@ void SectionSketch::paintEvent(QPaintEvent*)
     for (const SketchElement& e : elements) {
         if (!e.visible)
             continue;
-        painter.setPen(QPen(e.colour, e.penWidth));
+        painter.setPen(QPen(e.colour, e.penWidth, e.penStyle));
         switch (e.kind) {
         case SketchElement::Kind::Line:
             painter.drawLine(e.line);

@@ -22,6 +22,7 @@ struct SketchElement {
     QString toolTip;
     QColor colour = Qt::black;
     int penWidth = 1;
+    Qt::PenStyle penStyle = Qt::SolidLine; // e.g. dash-dot for a centre line
     Qt::BrushStyle fill = Qt::NoBrush;
     QColor fillColour = Qt::blue;
     bool visible = true;

@@ -8,6 +8,7 @@
 
 #include <QStringList>
 
+#include <cmath>
 #include <map>
 
 struct SketchSnapshot {
@@ -71,4 +72,12 @@ inline bool outlineIsClosed(const SectionSketch& sketch, const QStringList& edge
         if (visible[k].p2() != visible[(k + 1) % visible.size()].p1())
             return false;
     return visible.size() >= 4;
+}
+
+// The direction of a drawn axis in degrees counter-clockwise from X as the user sees it
+// (the screen's y runs down), within (−90, 90]: either end of the line names the same axis.
+inline double drawnAngle(const QLineF& line)
+{
+    double angle = std::fmod(line.angle(), 180.0);
+    return angle > 90 ? angle - 180 : angle;
 }

@@ -62,10 +62,11 @@ const QMap<QString, QString> AboutBothAxes = {
     {"Sy", "Label45"}, {"weight", "Label31"}};
 
 const QMap<QString, QString> Flanged = {
-    {"A", "Label28"},   {"Xc", "Label64"},  {"Yc", "Label66"},  {"Ix", "Label1"},
-    {"Iy", "Label16"},  {"W1x", "Label24"}, {"W2x", "Label57"}, {"W1y", "Label25"},
-    {"W2y", "Label60"}, {"ix", "Label26"},  {"iy", "Label27"},  {"Sx", "Label44"},
-    {"Sy", "Label45"},  {"weight", "Label31"}};
+    {"A", "Label28"},   {"Xc", "Label64"},      {"Yc", "Label66"},      {"Ix", "Label1"},
+    {"Iy", "Label16"},  {"W1x", "Label24"},     {"W2x", "Label57"},     {"W1y", "Label25"},
+    {"W2y", "Label60"}, {"ix", "Label26"},      {"iy", "Label27"},      {"Sx", "Label44"},
+    {"Sy", "Label45"},  {"weight", "Label31"},  {"Ixy", "LabelIxy"},    {"Iu", "LabelIu"},
+    {"Iv", "LabelIv"},  {"iu", "LabelRadiusU"}, {"iv", "LabelRadiusV"}, {"alpha", "LabelAlpha"}};
 
 QMap<QString, QString> without(QMap<QString, QString> labels, const QStringList& symbols)
 {
@@ -108,6 +109,52 @@ private slots:
         QCOMPARE(run.err, QString());
         QCOMPARE(run.out, expected);
         QCOMPARE(run.exitCode, 0);
+    }
+
+    void principalAxes_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("tail"); // the principal axes and the weight, last
+        QTest::newRow("unequal angle")
+            << QStringList{"channel", "--angle", "B2=9"}
+            << "Ixy = -135.725 cm4\nIu = 672.145 cm4\nIv = 57.756 cm4\niu = 6.736 cm\n"
+               "iv = 1.974 cm\nalpha = 13.11 °\nweight = 11.625 kg/m\n";
+        QTest::newRow("equal angle")
+            << QStringList{"channel", "--angle"}
+            << "Ixy = -499.809 cm4\nIu = 1333.517 cm4\nIv = 333.899 cm4\niu = 8.059 cm\n"
+               "iv = 4.032 cm\nalpha = 45 °\nweight = 16.115 kg/m\n";
+        QTest::newRow("Z") << QStringList{"zsection"}
+                           << "Ixy = 655.97 cm4\nIu = 2007.608 cm4\nIv = 133.004 cm4\n"
+                              "iu = 8.844 cm\niv = 2.276 cm\nalpha = -22.207 °\n"
+                              "weight = 20.146 kg/m\n";
+        QTest::newRow("Z in millimetres: the angle keeps its degrees")
+            << QStringList{"zsection", "--unit", "mm", "H=200", "s=5.2", "B2=90", "t2=9"}
+            << "Ixy = 6559704 mm4\nIu = 20076082.269 mm4\nIv = 1330040.952 mm4\n"
+               "iu = 88.445 mm\niv = 22.765 mm\nalpha = -22.207 °\nweight = 20.146 kg/m\n";
+        QTest::newRow("mirrored angle in metres")
+            << QStringList{"zsection", "--angle", "--unit", "m", "H=0.2", "s=0.0052", "B2=0.09"}
+            << "Ixy = 0 m4\nIu = 0 m4\nIv = 0 m4\niu = 0.067 m\niv = 0.019 m\n"
+               "alpha = -13.11 °\nweight = 11.625 kg/m\n";
+        QTest::newRow("symmetric channel: u is X")
+            << QStringList{"channel"}
+            << "Ixy = 0 cm4\nIu = 1878.72 cm4\nIv = 232.415 cm4\niu = 8.286 cm\n"
+               "iv = 2.914 cm\nalpha = 0 °\nweight = 21.477 kg/m\n";
+    }
+    void principalAxes()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, tail);
+        const Run run = velkorCli(arguments);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out.section("Sy = ", 1).section('\n', 1), tail);
+        // the same figures as JSON numbers, under the same keys
+        const QJsonObject results =
+            QJsonDocument::fromJson(velkorCli(arguments + QStringList{"--json"}).out.toUtf8())
+                .object()["results"]
+                .toObject();
+        for (const QString& line : tail.split('\n', Qt::SkipEmptyParts))
+            QCOMPARE(results[line.section(" = ", 0, 0)].toDouble(),
+                     line.section(" = ", 1).section(' ', 0, 0).toDouble());
     }
 
     void refusals_data()
@@ -195,11 +242,16 @@ private slots:
         QCOMPARE(run.exitCode, 2);
         const QStringList rows = run.out.split('\n', Qt::SkipEmptyParts);
         QCOMPARE(rows.size(), 5);
+        // columns added later stand at the end, so the earlier ones keep their places
         QCOMPARE(rows[0], QString("line,section,unit,precision,error,A,Xc,Yc,I,Ix,Iy,W,Wx,Wy,W1x,"
-                                  "W2x,W1y,W2y,i,ix,iy,S,Sx,Sy,weight"));
-        QCOMPARE(rows[1], QString("2,round,cm,1000,,21.519,,,505.556,,,71.205,,,,,,,4.846,,,,,,16.893"));
-        QCOMPARE(rows[2], QString("4,round,cm,1000,D должно быть больше или равно 2t,,,,,,,,,,,,,,,,,,,,"));
-        QCOMPARE(rows[3], QString("5,round,mm,10,,314.1,,,7853.9,,,785.3,,,,,,,5,,,,,,2.4"));
+                                  "W2x,W1y,W2y,i,ix,iy,S,Sx,Sy,weight,Ixy,Iu,Iv,iu,iv,alpha"));
+        QCOMPARE(
+            rows[1],
+            QString("2,round,cm,1000,,21.519,,,505.556,,,71.205,,,,,,,4.846,,,,,,16.893,,,,,,"));
+        QCOMPARE(
+            rows[2],
+            QString("4,round,cm,1000,D должно быть больше или равно 2t,,,,,,,,,,,,,,,,,,,,,,,,,,"));
+        QCOMPARE(rows[3], QString("5,round,mm,10,,314.1,,,7853.9,,,785.3,,,,,,,5,,,,,,2.4,,,,,,"));
         QVERIFY(rows[4].startsWith("6,round,,,'D=1x' is not NAME=NUMBER,"));
     }
 

@@ -2,6 +2,7 @@
 // dimensions, and the checks in their order.
 #include "flanged_section.h"
 #include "numbers.h"
+#include "shown_figures.h"
 
 #include <QTest>
 
@@ -144,6 +145,68 @@ private slots:
                     actual << QString::fromStdString(FormatLocale(figure.value, '.'));
         actual << QString::fromStdString(FormatLocale(display.weight, '.'));
         QCOMPARE(actual, expected);
+    }
+
+    void principalAxes_data()
+    {
+        QTest::addColumn<Shape>("shape");
+        QTest::addColumn<Dimensions>("mm");
+        QTest::addColumn<QString>("ties");
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<QStringList>("expected"); // Ixy, Iu, Iv, iu, iv, alpha
+        const int mm = int(LengthUnit::Millimetre), cm = int(LengthUnit::Centimetre),
+                  m = int(LengthUnit::Metre);
+        const Dimensions angle{200, 5.2, 0, 0, 90, 5.2};
+        const Dimensions z{200, 5.2, 90, 9, 90, 9};
+        // x to the right and y up, as drawn: the channel calculator's angle has one leg up
+        // from the corner and one to the right, which lie up-left and down-right of the
+        // centroid, where x·y < 0; the Z's flanges lie up-right and down-left, where x·y > 0.
+        // Ix, Iy, Ixy by rectangles, then tan 2α = −2Ixy/(Ix − Iy).
+        QTest::newRow("unequal angle")
+            << Shape::Channel << angle << "angle" << cm
+            << QStringList{"-135.725", "672.145", "57.756", "6.736", "1.974", "13.11"};
+        QTest::newRow("unequal angle, mm: the angle keeps its degrees")
+            << Shape::Channel << angle << "angle" << mm
+            << QStringList{"-1357252.584", "6721452.715", "577563.028",
+                           "67.368",       "19.748",      "13.11"};
+        QTest::newRow("angle mirrored on the Z form")
+            << Shape::Z << angle << "angle" << cm
+            << QStringList{"135.725", "672.145", "57.756", "6.736", "1.974", "-13.11"};
+        // Ix = Iy: u halves the right angle between the legs; 1333.51796 is cut, not rounded
+        QTest::newRow("equal angle")
+            << Shape::Channel << Dimensions{200, 5.2, 0, 0, 0, 5.2} << "angle legs" << cm
+            << QStringList{"-499.809", "1333.517", "333.899", "8.059", "4.032", "45"};
+        QTest::newRow("equal angle on the Z form")
+            << Shape::Z << Dimensions{200, 5.2, 0, 0, 0, 5.2} << "angle legs" << cm
+            << QStringList{"499.809", "1333.517", "333.899", "8.059", "4.032", "-45"};
+        // each flange 8.1 cm² at ±4.24 cm, ±9.55 cm from the centroid: Ixy = 2·8.1·4.24·9.55
+        QTest::newRow("default Z")
+            << Shape::Z << z << "" << cm
+            << QStringList{"655.97", "2007.608", "133.004", "8.844", "2.276", "-22.207"};
+        QTest::newRow("default Z in metres")
+            << Shape::Z << z << "" << m << QStringList{"0", "0", "0", "0.088", "0.022", "-22.207"};
+        // symmetric about X: the principal axes are X and Y, the larger moment names u
+        QTest::newRow("channel: u is X")
+            << Shape::Channel << Dimensions{200, 5.2, 90, 10, 90, 10} << "" << cm
+            << QStringList{"0", "1878.72", "232.415", "8.286", "2.914", "0"};
+        QTest::newRow("wide flat channel: u is Y")
+            << Shape::Channel << Dimensions{50, 5, 200, 5, 200, 5} << "" << cm
+            << QStringList{"0", "839.549", "104.333", "6.177", "2.177", "90"};
+        QTest::newRow("wide flat channel in mm")
+            << Shape::Channel << Dimensions{50, 5, 200, 5, 200, 5} << "" << mm
+            << QStringList{"0", "8395492.424", "1043333.333", "61.774", "21.777", "90"};
+    }
+    void principalAxes()
+    {
+        QFETCH(Shape, shape);
+        QFETCH(Dimensions, mm);
+        QFETCH(QString, ties);
+        QFETCH(int, unit);
+        QFETCH(QStringList, expected);
+        QStringList shown = shownFigures(calculate(shape, mm, ties), LengthUnit(unit),
+                                         {"Ixy", "Iu", "Iv", "iu", "iv", "alpha"});
+        shown.removeLast(); // the weight
+        QCOMPARE(shown, expected);
     }
 
     void checks_data()

@@ -4,6 +4,7 @@
 #include "form_driver.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 
 namespace {
 
@@ -28,6 +29,11 @@ const QStringList UnequalAngle = {"14.809", "1.599",  "7.099",  "640.535", "89.3
 const QStringList EqualAngle = {"20.529", "5.194",   "5.194",   "833.708", "833.708",
                                 "56.309", "160.509", "160.509", "56.309",  "6.372",
                                 "6.372",  "56.995",  "56.995",  "16.115"};
+
+// Ixy, Iu, Iv, iu, iv, α
+const QStringList Principal = {"LabelIxy",     "LabelIu",      "LabelIv",
+                               "LabelRadiusU", "LabelRadiusV", "LabelAlpha"};
+const QStringList PrincipalAxes = {"AxisU", "AxisV", "LetterU", "LetterV"};
 
 QColor textColour(QWidget* label)
 {
@@ -254,6 +260,157 @@ private slots:
         QCOMPARE(accessibleText(ui.control(result), QAccessible::Description),
                  caption + " " + toolTip);
         QCOMPARE(textColour(ui.control(result)), colour);
+    }
+
+    void principalAxesGroup_data()
+    {
+        QTest::addColumn<QString>("name"); // of the caption, result and unit labels
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("toolTip");
+        QTest::addColumn<QStringList>("units"); // design, mm, m
+        const QStringList inertia = {"см4", "мм4", "м4"}, length = {"см", "мм", "м"};
+        QTest::newRow("Ixy") << "Ixy"
+                             << "Ixy="
+                             << "Центробежный момент инерции" << inertia;
+        QTest::newRow("Iu") << "Iu"
+                            << "Iu="
+                            << "Максимальный главный момент инерции" << inertia;
+        QTest::newRow("Iv") << "Iv"
+                            << "Iv="
+                            << "Минимальный главный момент инерции" << inertia;
+        QTest::newRow("iu") << "RadiusU"
+                            << "iu="
+                            << "Максимальный радиус инерции" << length;
+        QTest::newRow("iv") << "RadiusV"
+                            << "iv="
+                            << "Минимальный радиус инерции" << length;
+        // an angle holds no length: no unit changes its label
+        QTest::newRow("alpha") << "Alpha"
+                               << "α="
+                               << "Угол между осью X и главной осью u"
+                               << QStringList{"°", "°", "°"};
+    }
+    void principalAxesGroup()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QString, toolTip);
+        QFETCH(QStringList, units);
+        auto* group = ui.control<QGroupBox>("FramePrincipalAxes");
+        QCOMPARE(group->title(), QString("Главные оси"));
+        QWidget* result = ui.control("Label" + name);
+        QVERIFY(group->isAncestorOf(result) && group->isAncestorOf(ui.control("Caption" + name)) &&
+                group->isAncestorOf(ui.control("Unit" + name)));
+        QVERIFY(at("Label" + name).y() > at("Label45").y()); // below the other results
+        QCOMPARE(ui.text("Caption" + name), caption);
+        QCOMPARE(result->toolTip(), toolTip);
+        QCOMPARE(accessibleText(result, QAccessible::Description), caption + " " + toolTip);
+        QCOMPARE(ui.text("Unit" + name), units[0]);
+        ui.click("Option1");
+        QCOMPARE(ui.text("Unit" + name), units[1]);
+        ui.click("Option3");
+        QCOMPARE(ui.text("Unit" + name), units[2]);
+    }
+
+    void principalAxesInEachUnit_data()
+    {
+        QTest::addColumn<QStringList>("setup");
+        QTest::addColumn<QStringList>("centimetres"); // Ixy, Iu, Iv, iu, iv, α
+        QTest::addColumn<QStringList>("millimetres");
+        QTest::addColumn<QStringList>("metres");
+        // x to the right, y up as drawn: the legs lie up and to the right of the corner, so
+        // Ixy < 0 and u leans up from X by 13.11°, by 45° when the legs are equal
+        QTest::newRow("unequal angle")
+            << QStringList{"Check1"}
+            << QStringList{"-135.725", "672.145", "57.756", "6.736", "1.974", "13.11"}
+            << QStringList{"-1357252.584", "6721452.715", "577563.028", "67.368", "19.748", "13.11"}
+            << QStringList{"0", "0", "0", "0.067", "0.019", "13.11"};
+        QTest::newRow("equal angle: Iu 1333.51796 is cut, not rounded")
+            << QStringList{"Check1", "Check4"}
+            << QStringList{"-499.809", "1333.517", "333.899", "8.059", "4.032", "45"}
+            << QStringList{"-4998090.374", "13335179.603", "3338998.853", "80.595", "40.329", "45"}
+            << QStringList{"0", "0", "0", "0.08", "0.04", "45"};
+        QTest::newRow("channel, symmetric about X: u is X")
+            << QStringList{} << QStringList{"0", "1878.72", "232.415", "8.286", "2.914", "0"}
+            << QStringList{"0", "18787200", "2324150.804", "82.865", "29.145", "0"}
+            << QStringList{"0", "0", "0", "0.082", "0.029", "0"};
+    }
+    void principalAxesInEachUnit()
+    {
+        QFETCH(QStringList, setup);
+        QFETCH(QStringList, centimetres);
+        QFETCH(QStringList, millimetres);
+        QFETCH(QStringList, metres);
+        clickAll(setup);
+        ui.click("Command1");
+        QCOMPARE(ui.texts(Principal), localNumbers(centimetres));
+        ui.click("Option1");
+        QCOMPARE(ui.texts(Principal), localNumbers(millimetres));
+        ui.click("Option3");
+        QCOMPARE(ui.texts(Principal), localNumbers(metres));
+        QVERIFY(ui.services.messages.isEmpty());
+    }
+
+    void principalAxesAreDrawnThroughTheCentroid_data()
+    {
+        QTest::addColumn<QStringList>("setup");
+        QTest::addColumn<double>("alpha");
+        QTest::newRow("channel") << QStringList{} << 0.0;
+        QTest::newRow("unequal angle") << QStringList{"Check1"} << 13.11;
+        QTest::newRow("equal angle") << QStringList{"Check1", "Check4"} << 45.0;
+        QTest::newRow("wide flat channel: u is Y")
+            << QStringList{"Text3=5", "Text7=20", "Text6=0.5", "Text4=0.5"} << 90.0;
+    }
+    void principalAxesAreDrawnThroughTheCentroid()
+    {
+        QFETCH(QStringList, setup);
+        QFETCH(double, alpha);
+        const SectionSketch& sketch = ui.window().sketch();
+        for (const QString& step : setup) {
+            if (step.contains('='))
+                ui.type(step.section('=', 0, 0), step.section('=', 1));
+            else
+                ui.click(step);
+        }
+        for (const QString& name : PrincipalAxes)
+            QVERIFY2(!sketch.isElementVisible(name), qPrintable(name)); // nothing computed yet
+        ui.click("Command1");
+        QVERIFY(ui.services.messages.isEmpty());
+        for (const QString& name : PrincipalAxes)
+            QVERIFY2(sketch.isElementVisible(name), qPrintable(name));
+        const QLineF u = sketch.element("AxisU").line, v = sketch.element("AxisV").line;
+        QVERIFY2(qAbs(drawnAngle(u) - alpha) < 1e-9, qPrintable(QString::number(drawnAngle(u))));
+        QVERIFY(qAbs(std::remainder(drawnAngle(v) - alpha - 90, 180.0)) < 1e-9);
+        const QPointF centroid(sketch.element("Line2").line.x1(),
+                               sketch.element("Line1").line.y1());
+        QVERIFY((u.center() - centroid).manhattanLength() < 1e-9);
+        QVERIFY((v.center() - centroid).manhattanLength() < 1e-9);
+        for (const char* axis : {"AxisU", "AxisV"}) {
+            QCOMPARE(sketch.element(axis).penStyle, Qt::DashDotLine);
+            QCOMPARE(sketch.element(axis).penWidth, 1);
+        }
+        QCOMPARE(sketch.element("LetterU").text, QString("u"));
+        QCOMPARE(sketch.element("LetterV").text, QString("v"));
+    }
+
+    void unitSwitchClearsThePrincipalAxes()
+    {
+        ui.click("Check1");
+        ui.click("Command1");
+        const QString weight = ui.text("Label31");
+        ui.type("Text7", "0.3"); // s over B2: the recalculation after the switch is refused
+        ui.click("Option1");
+        QCOMPARE(ui.services.messages, QStringList{"s должно быть меньше B2"});
+        QCOMPARE(ui.texts(Principal), QStringList(Principal.size(), QString()));
+        QCOMPARE(ui.text("UnitAlpha"), QString("°"));
+        QCOMPARE(ui.text("Label31"), weight);
+        for (const QString& name : PrincipalAxes)
+            QVERIFY2(!ui.window().sketch().isElementVisible(name), qPrintable(name));
+
+        ui.type("Text7", "90");
+        ui.click("Command1"); // the axes come back with the results, α as it was
+        QCOMPARE(ui.text("LabelAlpha"), local("13.11"));
+        QVERIFY(ui.window().sketch().isElementVisible("AxisU"));
     }
 
     void sketchLetters_data()

@@ -4,6 +4,8 @@
 #include "form9.h"
 #include "form_driver.h"
 
+#include <QGroupBox>
+
 namespace {
 
 // A, Xc, Yc, Ix, Iy, W1x, W2x, W1y, W2y, ix, iy, Sx, Sy, weight
@@ -169,6 +171,39 @@ private slots:
         ui.click("Command1");
         QCOMPARE(results(), localNumbers(DefaultZ));
         QVERIFY(ui.services.messages.isEmpty());
+    }
+
+    void principalAxesOfTheZAndItsAngle_data()
+    {
+        QTest::addColumn<QStringList>("setup");
+        QTest::addColumn<QStringList>("principal"); // Ixy, Iu, Iv, iu, iv, α
+        // x to the right, y up as drawn: the upper flange right of the web and the lower one
+        // left of it lie where x·y > 0, so Ixy > 0 and u leans down from X
+        QTest::newRow("default Z") << QStringList{} << QStringList{"655.97", "2007.608", "133.004",
+                                                                   "8.844",  "2.276",    "-22.207"};
+        // the channel calculator's angle mirrored: Ixy and α change sign
+        QTest::newRow("angle with its leg to the left")
+            << QStringList{"Check1"}
+            << QStringList{"135.725", "672.145", "57.756", "6.736", "1.974", "-13.11"};
+        QTest::newRow("equal angle")
+            << QStringList{"Check1", "Check4"}
+            << QStringList{"499.809", "1333.517", "333.899", "8.059", "4.032", "-45"};
+    }
+    void principalAxesOfTheZAndItsAngle()
+    {
+        QFETCH(QStringList, setup);
+        QFETCH(QStringList, principal);
+        for (const QString& name : setup)
+            ui.click(name);
+        ui.click("Command1");
+        QCOMPARE(ui.texts({"LabelIxy", "LabelIu", "LabelIv", "LabelRadiusU", "LabelRadiusV",
+                           "LabelAlpha"}),
+                 localNumbers(principal));
+        QCOMPARE(ui.control<QGroupBox>("FramePrincipalAxes")->title(), QString("Главные оси"));
+        const SectionSketch& sketch = ui.window().sketch();
+        QVERIFY(sketch.isElementVisible("AxisU") && sketch.isElementVisible("AxisV"));
+        QVERIFY(qAbs(drawnAngle(sketch.element("AxisU").line) - principal.last().toDouble()) <
+                1e-9);
     }
 
     void angleAndBackFreesTheUpperFlange()

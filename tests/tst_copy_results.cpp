@@ -1,0 +1,209 @@
+// Copying a calculator's inputs and results for a spreadsheet: Ctrl+C and the result area's
+// menu put the form's caption, its inputs and every shown result with its unit on the
+// clipboard, as tab-separated lines and as an HTML table.
+#include "form2.h"
+#include "form8.h"
+#include "form_test_support.h"
+#include "recording_services.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QMimeData>
+#include <QPushButton>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+struct Row {
+    QString caption, value, unit;
+};
+
+struct Copied {
+    QString title;
+    QList<Row> inputs;  // as typed
+    QList<Row> results; // numbers as the program writes them under the current locale
+};
+
+template <typename Form> SectionForm* make(PlatformServices& services)
+{
+    return new Form(services);
+}
+
+QString tableText(const Copied& copied)
+{
+    QString text = copied.title + '\n';
+    for (const Row& row : copied.inputs)
+        text += row.caption + '\t' + row.value + '\t' + row.unit + '\n';
+    for (const Row& row : copied.results)
+        text += row.caption + '\t' + local(row.value) + '\t' + row.unit + '\n';
+    return text;
+}
+
+const QList<Row> RoundTubeInputs = {
+    {"D=", "14.2", "см"}, {"t =", "0.5", "см"}, {"Удельный вес кг/м. куб.", "7850", ""}};
+const Row SpecificWeight = {"Удельный вес кг/м. куб.", "7850", ""};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Copied)
+
+class CopyResultsTest : public QObject {
+    Q_OBJECT
+
+    RecordingServices services;
+    std::unique_ptr<ModalWindowGuard> guard;
+    std::unique_ptr<SectionForm> form;
+
+    void open(const std::function<SectionForm*(PlatformServices&)>& make)
+    {
+        form.reset(make(services));
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+    QWidget* control(const QString& name) const { return form->findChild<QWidget*>(name); }
+    void click(const QString& name)
+    {
+        QWidget* widget = control(name);
+        if (name.startsWith("Check") || name.startsWith("Option"))
+            clickIndicator(widget);
+        else
+            QTest::mouseClick(widget, Qt::LeftButton);
+    }
+    static QString clipboardText() { return QGuiApplication::clipboard()->text(); }
+
+private slots:
+    void init()
+    {
+        services = RecordingServices();
+        guard = std::make_unique<ModalWindowGuard>();
+        QGuiApplication::clipboard()->clear();
+    }
+    void cleanup()
+    {
+        form.reset();
+        QVERIFY2(guard->seen.isEmpty(), qPrintable(guard->seen.join(", ")));
+        QVERIFY(services.messages.isEmpty());
+    }
+
+    void ctrlCCopiesTheFormAsATable_data()
+    {
+        QTest::addColumn<std::function<SectionForm*(PlatformServices&)>>("make");
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<Copied>("copied");
+        QTest::newRow("round tube") << std::function(make<Form2>) << QStringList{"Command1"}
+                                    << Copied{"Круглая труба",
+                                              RoundTubeInputs,
+                                              {{"I =", "505.556", "см4"},
+                                               {"W =", "71.205", "см3"},
+                                               {"i =", "4.846", "см"},
+                                               {"A =", "21.519", "см2"},
+                                               {"Вес кг/м", "16.893", ""}}};
+        QTest::newRow("solid bar: its hidden wall is no input")
+            << std::function(make<Form2>) << QStringList{"Check1", "Command1"}
+            << Copied{"Круглое сечение",
+                      {{"D=", "14.2", "см"}, SpecificWeight},
+                      {{"I =", "1995.828", "см4"},
+                       {"W =", "281.102", "см3"},
+                       {"i =", "3.55", "см"},
+                       {"A =", "158.367", "см2"},
+                       {"Вес кг/м", "124.318", ""}}};
+        QTest::newRow("converted to millimetres")
+            << std::function(make<Form2>) << QStringList{"Command1", "Option1"}
+            << Copied{"Круглая труба",
+                      {{"D=", local("142"), "мм"}, {"t =", local("5"), "мм"}, SpecificWeight},
+                      {{"I =", "5055564.781", "мм4"},
+                       {"W =", "71205.137", "мм3"},
+                       {"i =", "48.469", "мм"},
+                       {"A =", "2151.99", "мм2"},
+                       {"Вес кг/м", "16.893", ""}}};
+        const QList<Row> angleInputs = {
+            {"H=", "20", "см"}, {"s=", "0.52", "см"},  {"B1=", "0", "см"}, {"B2=", "9", "см"},
+            {"t1=", "0", "см"}, {"t2=", "0.52", "см"}, SpecificWeight};
+        QTest::newRow("before a calculation: the inputs alone")
+            << std::function(make<Form8>) << QStringList{"Check1"}
+            << Copied{"Уголковое сечение", angleInputs, {}};
+        // the units as the labels show them: Xc, Sx and Sy with a Latin c until a switch
+        QTest::newRow("angle with its principal axes")
+            << std::function(make<Form8>) << QStringList{"Check1", "Command1"}
+            << Copied{"Уголковое сечение",
+                      angleInputs,
+                      {{"Ix=", "640.535", "см4"}, {"Iy=", "89.365", "см4"},
+                       {"A=", "14.809", "см2"},   {"W1x=", "49.653", "см3"},
+                       {"W1y=", "55.857", "см3"}, {"Yc=", "7.099", "см"},
+                       {"W2x=", "90.217", "см3"}, {"W2y=", "12.076", "см3"},
+                       {"Xc=", "1.599", "cм"},    {"ix=", "6.576", "см"},
+                       {"iy=", "2.456", "см"},    {"Sx=", "43.267", "cм3"},
+                       {"Sy=", "14.238", "cм3"},  {"Iu=", "672.145", "см4"},
+                       {"Iv=", "57.756", "см4"},  {"Ixy=", "-135.725", "см4"},
+                       {"iu=", "6.736", "см"},    {"iv=", "1.974", "см"},
+                       {"α=", "13.11", "°"},      {"Вес кг/м", "11.625", ""}}};
+    }
+    void ctrlCCopiesTheFormAsATable()
+    {
+        QFETCH(std::function<SectionForm*(PlatformServices&)>, make);
+        QFETCH(QStringList, clicks);
+        QFETCH(Copied, copied);
+        open(make);
+        for (const QString& name : clicks)
+            click(name);
+        QTest::keyClick(form.get(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboardText(), tableText(copied));
+    }
+
+    void htmlPastesAsCells()
+    {
+        open(make<Form2>);
+        click("Command1");
+        QTest::keyClick(form.get(), Qt::Key_C, Qt::ControlModifier);
+        const QString html = QGuiApplication::clipboard()->mimeData()->html();
+        QVERIFY2(html.contains("<th colspan=\"3\">Круглая труба</th>"), qPrintable(html));
+        QVERIFY(html.contains("<tr><td>D=</td><td>14.2</td><td>см</td></tr>"));
+        QVERIFY(
+            html.contains("<tr><td>I =</td><td>" + local("505.556") + "</td><td>см4</td></tr>"));
+        QVERIFY(
+            html.contains("<tr><td>Вес кг/м</td><td>" + local("16.893") + "</td><td></td></tr>"));
+    }
+
+    void aBoxKeepsCtrlCForItsSelection()
+    {
+        open(make<Form2>);
+        click("Command1");
+        auto* box = form->findChild<QLineEdit*>("Text1");
+        box->setFocus();
+        box->setSelection(1, 2); // "4."
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboardText(), QString("4."));
+        // without a selection the box would copy nothing: the results go instead
+        box->deselect();
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY2(clipboardText().startsWith("Круглая труба\nD=\t14.2\tсм\n"),
+                 qPrintable(clipboardText()));
+    }
+
+    void theResultAreaMenuCopiesToo()
+    {
+        open(make<Form8>);
+        click("Command1");
+        QWidget* area = control("ResultArea");
+        QCOMPARE(area->contextMenuPolicy(), Qt::ActionsContextMenu);
+        QCOMPARE(area->actions().size(), 1);
+        QAction* copy = area->actions().front();
+        QCOMPARE(copy->text(), QString("Копировать результаты"));
+        // a right click on a value or in the principal axes' group opens the area's menu
+        for (const char* inside : {"Label1", "LabelAlpha", "FramePrincipalAxes", "Label31"}) {
+            QVERIFY2(area->isAncestorOf(control(inside)), inside);
+            QVERIFY2(control(inside)->contextMenuPolicy() != Qt::ActionsContextMenu &&
+                         control(inside)->contextMenuPolicy() != Qt::CustomContextMenu,
+                     inside);
+        }
+        QCOMPARE(control("Label1")->contextMenuPolicy(), Qt::NoContextMenu);
+        copy->trigger();
+        QVERIFY(clipboardText().startsWith("С-образное сечение\nH=\t20\tсм\n"));
+        QVERIFY(clipboardText().endsWith("\nВес кг/м\t" + local("21.477") + "\t\n"));
+    }
+};
+
+QTEST_MAIN(CopyResultsTest)
+#include "tst_copy_results.moc"
