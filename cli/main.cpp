@@ -29,7 +29,7 @@ void printHelp()
                  "(default P 1000: three decimals).\n\nSections:\n";
     for (const SectionCommand& section : SectionCommands()) {
         std::cout << "  " << section.name;
-        for (const DimensionSpec& d : section.dimensions)
+        for (const DimensionEntry& d : section.dimensions)
             std::cout << ' ' << d.name << '=' << (d.defaultText.empty() ? "(tie)" : d.defaultText);
         for (std::string_view flag : section.flags)
             std::cout << " [" << flag << ']';

@@ -49,7 +49,7 @@ std::string TextReport(const Answer& answer, const Request& request, const Secti
 {
     const auto& display = std::get<Display>(answer);
     std::string text;
-    for (const ResultSpec& result : section.results) {
+    for (const ResultEntry& result : section.results) {
         const auto shown = std::find_if(display.figures.begin(), display.figures.end(),
                                         [&](const ShownFigure& f) { return f.symbol == result.symbol; });
         if (shown != display.figures.end())

@@ -108,7 +108,7 @@ std::variant<Request, UsageError> ParseRequest(const std::vector<std::string>& w
             const auto equals = word.find('=');
             const std::string name = word.substr(0, equals);
             const auto known = std::find_if(section->dimensions.begin(), section->dimensions.end(),
-                                            [&](const DimensionSpec& d) { return d.name == name; });
+                                            [&](const DimensionEntry& d) { return d.name == name; });
             if (equals == std::string::npos || known == section->dimensions.end())
                 return UsageError{"unknown dimension '" + name + "' for " + request.section};
             const auto value = StrictNumber(word.substr(equals + 1));

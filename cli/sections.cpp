@@ -14,9 +14,9 @@
 
 namespace velkor::cli {
 
-Dimensions::Dimensions(const Request& request, const std::vector<DimensionSpec>& specs)
+Dimensions::Dimensions(const Request& request, const std::vector<DimensionEntry>& entries)
     : request(request)
-    , specs(specs)
+    , entries(entries)
 {
 }
 
@@ -32,9 +32,9 @@ double Dimensions::operator[](std::string_view name) const
         return found->second * factor;
     // a dimension left out takes the calculator's design text, read in the request's unit
     // as the calculator reads it when the unit is switched before calculating
-    const auto spec = std::find_if(specs.begin(), specs.end(),
-                                   [&](const DimensionSpec& d) { return d.name == name; });
-    const auto value = StrictNumber(std::string(spec->defaultText));
+    const auto entry = std::find_if(entries.begin(), entries.end(),
+                                   [&](const DimensionEntry& d) { return d.name == name; });
+    const auto value = StrictNumber(std::string(entry->defaultText));
     return value ? *value * factor : std::nan("");
 }
 
@@ -45,17 +45,17 @@ bool Dimensions::flag(std::string_view name) const
 
 namespace {
 
-const std::vector<ResultSpec> AboutBothAxes = {
+const std::vector<ResultEntry> AboutBothAxes = {
     {"Ix", Inertia}, {"Iy", Inertia}, {"Wx", Modulus}, {"Wy", Modulus}, {"ix", Length},
     {"iy", Length},  {"A", Area},     {"Sx", Modulus}, {"Sy", Modulus}};
 
-const std::vector<ResultSpec> FlangedResults = {
+const std::vector<ResultEntry> FlangedResults = {
     {"A", Area},      {"Xc", Length},   {"Yc", Length},   {"Ix", Inertia},   {"Iy", Inertia},
     {"W1x", Modulus}, {"W2x", Modulus}, {"W1y", Modulus}, {"W2y", Modulus},  {"ix", Length},
     {"iy", Length},   {"Sx", Modulus},  {"Sy", Modulus},  {"Ixy", Inertia},  {"Iu", Inertia},
     {"Iv", Inertia},  {"iu", Length},   {"iv", Length},   {"alpha", Degrees}};
 
-std::vector<ResultSpec> with(std::vector<ResultSpec> results, ResultSpec extra)
+std::vector<ResultEntry> with(std::vector<ResultEntry> results, ResultEntry extra)
 {
     results.push_back(extra);
     return results;

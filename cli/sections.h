@@ -13,12 +13,12 @@
 
 namespace velkor::cli {
 
-struct DimensionSpec {
+struct DimensionEntry {
     std::string_view name;
     std::string_view defaultText; // empty: follows a tie when left out
 };
 
-struct ResultSpec {
+struct ResultEntry {
     std::string_view symbol;
     int power; // of the length unit; 0 for an angle, in degrees
 };
@@ -26,23 +26,23 @@ struct ResultSpec {
 // Dimensions of one request in millimetres, by name; absent when left out.
 class Dimensions {
 public:
-    Dimensions(const Request& request, const std::vector<DimensionSpec>& specs);
+    Dimensions(const Request& request, const std::vector<DimensionEntry>& entries);
     bool given(std::string_view name) const;
     double operator[](std::string_view name) const; // given or default, in mm
     bool flag(std::string_view name) const;
 
 private:
     const Request& request;
-    const std::vector<DimensionSpec>& specs;
+    const std::vector<DimensionEntry>& entries;
 };
 
 struct SectionCommand {
     std::string_view name;
-    std::vector<DimensionSpec> dimensions;
+    std::vector<DimensionEntry> dimensions;
     std::vector<std::string_view> flags;
     std::vector<std::string_view> exclusive; // at most one of these dimensions may be given
     double gamma;
-    std::vector<ResultSpec> results;
+    std::vector<ResultEntry> results;
     std::function<SectionOutcome(const Dimensions&)> compute;
 };
 
