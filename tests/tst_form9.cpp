@@ -8,17 +8,8 @@
 
 namespace {
 
-// A, Xc, Yc, Ix, Iy, W1x, W2x, W1y, W2y, ix, iy, Sx, Sy, weight
-const QStringList Results = {"Label28", "Label64", "Label66", "Label1",  "Label16",
-                             "Label24", "Label57", "Label25", "Label60", "Label26",
-                             "Label27", "Label44", "Label45", "Label31"};
-// H, s, B1, B2, t1, t2
-const QStringList Boxes = {"Text3", "Text4", "Text1", "Text7", "Text2", "Text6"};
 const QStringList Outline = {"Line23", "Line15", "Line27", "Line26",
                              "Line24", "Line11", "Line5",  "Line6"};
-const QStringList UpperFlange = {"Label12", "Label7", "Line10", "Line14", "Line15",
-                                 "Line27",  "Line32", "Line33", "Line34", "Line35",
-                                 "Line36",  "Line39", "Line40", "Line53"};
 
 const QStringList DefaultZ = {"25.664",  "8.74",    "10",     "1739.811", "400.8",
                               "173.981", "173.981", "45.858", "45.858",   "8.233",
