@@ -1,8 +1,8 @@
 #pragma once
 
 // The channel and Z calculators under test: their shared control names, and reading a
-// sketch: which elements a click moved, hid or
-// showed, and whether the section's outline is still one closed line.
+// sketch: which elements a click moved, hid or showed, and whether the section's outline
+// is still one closed line.
 
 #include "flanged_sketches.h"
 #include "section_sketch.h"
