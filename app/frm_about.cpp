@@ -87,7 +87,7 @@ frmAbout::frmAbout(PlatformServices& services)
 
     auto* texts = new QVBoxLayout;
     texts->addWidget(title);
-    texts->addWidget(label("lblVersion", QStringLiteral("Version ") + formatNumber(AppVersion) +
+    texts->addWidget(label("lblVersion", QStringLiteral("Version ") + versionText() +
                                              QStringLiteral(",   2004")));
     texts->addWidget(
         label("lblDescription", QStringLiteral("Расчет геометрических характеристик сечений"),

@@ -80,7 +80,7 @@ Velkor::Velkor(PlatformServices& services)
     auto* logo = new QLabel;
     logo->setObjectName(QStringLiteral("Image2"));
     logo->setPixmap(logoPicture());
-    logo->setToolTip(QStringLiteral("Velkor v.") + formatNumber(AppVersion));
+    logo->setToolTip(QStringLiteral("Velkor v.") + versionText());
     auto* title = new QLabel(QStringLiteral("Velkor"));
     title->setObjectName(QStringLiteral("Label1"));
     title->setToolTip(QStringLiteral("Velkor "));
@@ -124,7 +124,7 @@ Velkor::Velkor(PlatformServices& services)
 
     auto* info = textButton("Command4", QStringLiteral("Инфо"), QStringLiteral("Информация о программе"));
     connect(info, &QPushButton::clicked, this, &Velkor::showAbout);
-    auto* version = new QLabel(QStringLiteral("Version ") + formatNumber(AppVersion) +
+    auto* version = new QLabel(QStringLiteral("Version ") + versionText() +
                                QStringLiteral(" - 2004"));
     version->setObjectName(QStringLiteral("Label4"));
     version->setAlignment(Qt::AlignCenter);

@@ -3,9 +3,10 @@
 //   velkor_bench [--quick] [--calc | --forms]
 //
 // One figure per line, "KIND NAME VALUE UNIT [WHAT]":
-//   calc   one full calculation of a section routine: the input texts read with Val, the
-//          routine, ToDisplay and every shown figure and the weight written with
-//          FormatLocale; median over many repetitions, in nanoseconds;
+//   calc   one full calculation of each section of the catalogue in each of its shapes:
+//          the design texts read with Val, the section computed, ToDisplay and every
+//          shown figure and the weight written with FormatLocale; median over many
+//          repetitions, in nanoseconds;
 //   open   a calculator opened for the first time in the process, from the click on its
 //          menu button until the form has been painted, in milliseconds;
 //   reopen the same in a fresh menu (the process-wide first-use costs already paid),
@@ -21,15 +22,8 @@
 #include "section_form.h"
 #include "velkor.h"
 
-#include "cross_section.h"
-#include "flanged_section.h"
-#include "hexagon_section.h"
-#include "ibeam_section.h"
+#include "catalogue.h"
 #include "numbers.h"
-#include "rectangle_section.h"
-#include "rectangular_tube_section.h"
-#include "rhombus_section.h"
-#include "round_section.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -83,79 +77,38 @@ void reportFailure(const char* kind, const QString& name, const QString& why)
 // ---------------------------------------------------------------------------------------
 // The calculation core
 
-// A routine fed with the calculator's design texts, read as centimetres like a form reads
-// them before its unit is switched.
+// A section of the catalogue in one of its shapes, with the calculator's design texts.
 struct CalcCase {
-    const char* name;
-    std::vector<std::string> texts;
-    velkor::SectionOutcome (*compute)(const double* mm);
+    std::string name;
+    const velkor::SectionEntry* entry;
+    bool variant;
 };
 
-const std::vector<CalcCase>& calcCases()
+std::vector<CalcCase> calcCases()
 {
-    using namespace velkor;
-    static const std::vector<CalcCase> cases = {
-        {"round-tube",
-         {"14.2", "0.5"},
-         [](const double* v) {
-             return CalcRoundSection({v[0], v[1], false});
-         }},
-        {"round-solid",
-         {"14.2"},
-         [](const double* v) {
-             return CalcRoundSection({v[0], 0, true});
-         }},
-        {"rectangular-tube",
-         {"6", "0.5", "11", "0.5"},
-         [](const double* v) {
-             return CalcRectangularTube({v[0], v[1], v[2], v[3], false, false});
-         }},
-        {"rectangle",
-         {"5", "8"},
-         [](const double* v) {
-             return CalcRectangle({v[0], v[1], false});
-         }},
-        {"rhombus", {"5"}, [](const double* v) { return CalcRhombus({v[0]}); }},
-        {"hexagon",
-         {"1"},
-         [](const double* v) {
-             return CalcHexagon({v[0], false});
-         }},
-        {"cross",
-         {"10", "1", "20", "1"},
-         [](const double* v) {
-             return CalcCross({v[0], v[1], v[2], v[3]});
-         }},
-        {"ibeam",
-         {"19.3", "15", "0.9", "0.6", "15", "0.9"},
-         [](const double* v) {
-             return CalcIBeam({v[0], v[1], v[2], v[3], v[4], v[5]});
-         }},
-        {"channel",
-         {"20", "0.52", "9", "1", "9", "1"},
-         [](const double* v) {
-             return CalcChannel({v[0], v[1], v[2], v[3], v[4], v[5]});
-         }},
-        {"zsection",
-         {"20", "0.52", "9", "0.9", "9", "0.9"},
-         [](const double* v) {
-             return CalcZSection({v[0], v[1], v[2], v[3], v[4], v[5]});
-         }},
-    };
+    std::vector<CalcCase> cases;
+    for (const velkor::SectionEntry& entry : velkor::Catalogue()) {
+        cases.push_back({std::string(entry.key), &entry, false});
+        if (entry.variant) {
+            const std::string_view flag =
+                entry.variant->flag.empty() ? entry.variant->chosenBy : entry.variant->flag;
+            cases.push_back({std::string(entry.key) + "-" +
+                                 std::string(flag.substr(flag.find_first_not_of('-'))),
+                             &entry, true});
+        }
+    }
     return cases;
 }
 
-// One calculation as a calculator does it; the number of characters written, or 0 for a
-// refusal, which the design values must never meet.
+// One calculation as a calculator does it, from its texts read in centimetres to every
+// figure written; the number of characters written, or 0 for a refusal, which the design
+// values must never meet.
 std::size_t calculateOnce(const CalcCase& c)
 {
     using namespace velkor;
     constexpr LengthUnit unit = LengthUnit::Centimetre;
-    double mm[8];
-    for (std::size_t k = 0; k < c.texts.size(); ++k)
-        mm[k] = Val(c.texts[k]) * UnitFactorOf(unit);
-    const SectionOutcome outcome = c.compute(mm);
-    const DisplaySettings settings{unit, Val("7850"), ToSingle(Val("1000"))};
+    const SectionOutcome outcome = Compute(*c.entry, DesignInput(*c.entry, c.variant, unit));
+    const DisplaySettings settings{unit, ToRational(Val("7850")), ToRational(Val("1000"))};
     const auto shown = ToDisplay(outcome, settings);
     const auto* display = std::get_if<velkor::Display>(&shown);
     if (display == nullptr)
@@ -172,7 +125,7 @@ void benchCalc(bool quick)
 {
     for (const CalcCase& c : calcCases()) {
         if (calculateOnce(c) == 0) {
-            reportFailure("calc", QString::fromLatin1(c.name),
+            reportFailure("calc", QString::fromStdString(c.name),
                           QStringLiteral("refused its design values"));
             continue;
         }
@@ -192,7 +145,7 @@ void benchCalc(bool quick)
                 sink = sink + calculateOnce(c);
             samples.push_back(nanosecondsSince(start) / batch);
         }
-        report("calc", QString::fromLatin1(c.name), median(samples), "ns");
+        report("calc", QString::fromStdString(c.name), median(samples), "ns");
     }
 }
 

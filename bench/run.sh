@@ -37,7 +37,7 @@ max_startup_ratio=1.3
 max_rss_ratio=1.3
 max_open_ms=30
 max_click_us=1000
-max_calc_ns=2000
+max_calc_ns=20000
 max_batch_s=0.5
 
 if [ $build -eq 1 ]; then

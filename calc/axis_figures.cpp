@@ -1,22 +1,33 @@
 #include "axis_figures.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace velkor {
 
+Real RadiusOfGyration(const Real& I, const Real& A)
+{
+    return Sqrt(I / A);
+}
+
+Real RadiusOfGyration(const Rational& I, const Rational& A)
+{
+    return Real::SquareRoot(Rational(I / A));
+}
+
 SectionProperties FiguresAboutBothAxes(const PolygonProperties& p)
 {
-    return SectionProperties{{{"Ix", p.Ix, Inertia},
-                              {"Iy", p.Iy, Inertia},
-                              {"Wx", p.Ix / std::max(p.above, p.below), Modulus},
-                              {"Wy", p.Iy / std::max(p.left, p.right), Modulus},
-                              {"ix", std::sqrt(p.Ix / p.area), Length},
-                              {"iy", std::sqrt(p.Iy / p.area), Length},
-                              {"A", p.area, Area},
-                              {"Sx", p.Sx, Modulus},
-                              {"Sy", p.Sy, Modulus}},
-                             p.area};
+    SectionProperties properties{{}, p.area};
+    properties.figures.reserve(10);
+    properties.add(figure::Ix, p.Ix)
+        .add(figure::Iy, p.Iy)
+        .add(figure::Wx, Rational(p.Ix / std::max(p.above, p.below)))
+        .add(figure::Wy, Rational(p.Iy / std::max(p.left, p.right)))
+        .add(figure::ix, RadiusOfGyration(p.Ix, p.area))
+        .add(figure::iy, RadiusOfGyration(p.Iy, p.area))
+        .add(figure::A, p.area)
+        .add(figure::Sx, p.Sx)
+        .add(figure::Sy, p.Sy);
+    return properties;
 }
 
 } // namespace velkor

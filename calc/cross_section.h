@@ -7,7 +7,7 @@ namespace velkor {
 // Two rectangles crossing at their middles, in mm: a horizontal element of length B and
 // thickness h, and a vertical one of length H and thickness b.
 struct CrossInput {
-    double B, b, H, h;
+    Rational B, b, H, h;
 };
 
 inline constexpr std::string_view CrossProportionsMessage = "H должно быть > h и \u0412 > b";

@@ -1,30 +1,31 @@
 #include "flanged_section.h"
 
+#include "axis_figures.h"
 #include "polygon_section.h"
 #include "principal_axes.h"
 
-#include <cmath>
 #include <optional>
 
 namespace velkor {
 namespace {
 
+// The dimensions the section is built from, with the ties applied.
 struct Dimensions {
-    double H, s, B1, t1, B2, t2;
+    const Rational &H, &s, &B1, &t1, &B2, &t2;
 };
 
-// The dimensions the section is built from, with the ties applied.
 Dimensions resolve(const FlangedSectionInput& in)
 {
-    const double B2 = in.equalLegs ? in.H : in.B2;
-    const double B1 = in.angle ? in.s : in.equalWidths ? B2 : in.B1;
-    const double t1 = in.equalThicknesses ? in.t2 : in.angle ? 0.0 : in.t1;
+    static const Rational none = 0;
+    const Rational& B2 = in.equalLegs ? in.H : in.B2;
+    const Rational& B1 = in.angle ? in.s : in.equalWidths ? B2 : in.B1;
+    const Rational& t1 = in.equalThicknesses ? in.t2 : in.angle ? none : in.t1;
     return {in.H, in.s, B1, t1, B2, in.t2};
 }
 
 std::optional<Refusal> check(const Dimensions& d)
 {
-    if (!(d.B2 > 0 && d.s > 0 && d.H > 0 && d.t2 > 0))
+    if (!(sgn(d.B2) > 0 && sgn(d.s) > 0 && sgn(d.H) > 0 && sgn(d.t2) > 0))
         return Refusal{std::string(WrongDataMessage)};
     // equality passes: the angle's upper "flange" is exactly the web
     if (d.s > d.B1)
@@ -34,7 +35,7 @@ std::optional<Refusal> check(const Dimensions& d)
     if (!(d.H > d.t1 + d.t2))
         return Refusal{"H должно быть больше t1+t2"};
     // a flange of negative thickness slips past the tests above, but it is no section
-    if (d.t1 < 0)
+    if (sgn(d.t1) < 0)
         return Refusal{std::string(WrongDataMessage)};
     return std::nullopt;
 }
@@ -42,18 +43,15 @@ std::optional<Refusal> check(const Dimensions& d)
 enum class Layout { Channel, Z };
 
 // The lower flange runs from x = 0 to B2; the web stands on it at its left end for the
-// channel and at its right end for the Z. Heights are measured from mid-height, so equal
-// flanges stay exactly symmetric.
+// channel and at its right end for the Z. A flange without thickness is no material, and
+// its tip no extreme fibre.
 std::vector<Contour> outline(const Dimensions& d, Layout layout)
 {
-    const double webLeft = layout == Layout::Channel ? 0.0 : d.B2 - d.s;
-    const double half = d.H / 2;
-    std::vector<Contour> section{Box(0, -half, d.B2, -half + d.t2),
-                                 Box(webLeft, -half + d.t2, webLeft + d.s, half - d.t1)};
-    // a flange without thickness is no material, and its tip no extreme fibre
-    if (d.t1 > 0)
-        section.push_back(Box(webLeft, half - d.t1, webLeft + d.B1, half));
-    return section;
+    const Rational webLeft = layout == Layout::Channel ? Rational(0) : Rational(d.B2 - d.s);
+    const Rational webRight = webLeft + d.s;
+    const Rational webTop = d.H - d.t1;
+    return Section(Box(0, 0, d.B2, d.t2), Box(webLeft, d.t2, webRight, webTop),
+                   Box(webLeft, webTop, webLeft + d.B1, d.H));
 }
 
 SectionOutcome compute(const FlangedSectionInput& input, Layout layout)
@@ -65,26 +63,28 @@ SectionOutcome compute(const FlangedSectionInput& input, Layout layout)
     // part on one side of each axis, wherever the centroid falls
     const PolygonProperties p = ComputePolygonSection(outline(d, layout));
     const PrincipalAxes principal = PrincipalAxesOf(p.Ix, p.Iy, p.Ixy);
-    return SectionProperties{{{"A", p.area, Area},
-                              {"Xc", p.left, Length},
-                              {"Yc", p.below, Length},
-                              {"Ix", p.Ix, Inertia},
-                              {"Iy", p.Iy, Inertia},
-                              {"W1x", p.Ix / p.above, Modulus},
-                              {"W2x", p.Ix / p.below, Modulus},
-                              {"W1y", p.Iy / p.left, Modulus},
-                              {"W2y", p.Iy / p.right, Modulus},
-                              {"ix", std::sqrt(p.Ix / p.area), Length},
-                              {"iy", std::sqrt(p.Iy / p.area), Length},
-                              {"Sx", p.Sx, Modulus},
-                              {"Sy", p.Sy, Modulus},
-                              {"Ixy", p.Ixy, Inertia},
-                              {"Iu", principal.Iu, Inertia},
-                              {"Iv", principal.Iv, Inertia},
-                              {"iu", std::sqrt(principal.Iu / p.area), Length},
-                              {"iv", std::sqrt(principal.Iv / p.area), Length},
-                              {"alpha", principal.alpha, Degrees}},
-                             p.area};
+    SectionProperties properties{{}, p.area};
+    properties.figures.reserve(19);
+    properties.add(figure::A, p.area)
+        .add(figure::Xc, p.left)
+        .add(figure::Yc, p.below)
+        .add(figure::Ix, p.Ix)
+        .add(figure::Iy, p.Iy)
+        .add(figure::W1x, Rational(p.Ix / p.above))
+        .add(figure::W2x, Rational(p.Ix / p.below))
+        .add(figure::W1y, Rational(p.Iy / p.left))
+        .add(figure::W2y, Rational(p.Iy / p.right))
+        .add(figure::ix, RadiusOfGyration(p.Ix, p.area))
+        .add(figure::iy, RadiusOfGyration(p.Iy, p.area))
+        .add(figure::Sx, p.Sx)
+        .add(figure::Sy, p.Sy)
+        .add(figure::Ixy, p.Ixy)
+        .add(figure::Iu, principal.Iu)
+        .add(figure::Iv, principal.Iv)
+        .add(figure::iu, RadiusOfGyration(principal.Iu, p.area))
+        .add(figure::iv, RadiusOfGyration(principal.Iv, p.area))
+        .add(figure::alpha, principal.alpha);
+    return properties;
 }
 
 } // namespace

@@ -7,12 +7,12 @@ namespace velkor {
 // A web with an upper and a lower flange, in millimetres as typed, with the check boxes
 // that take one dimension from another. Flange widths include the web thickness.
 struct FlangedSectionInput {
-    double H;                      // overall height
-    double s;                      // web thickness
-    double B1;                     // upper flange width
-    double t1;                     // upper flange thickness
-    double B2;                     // lower flange width
-    double t2;                     // lower flange thickness
+    Rational H;                    // overall height
+    Rational s;                    // web thickness
+    Rational B1;                   // upper flange width
+    Rational t1;                   // upper flange thickness
+    Rational B2;                   // lower flange width
+    Rational t2;                   // lower flange thickness
     bool angle = false;            // no upper flange: B1 is the web and t1 is 0
     bool equalWidths = false;      // B1 = B2
     bool equalThicknesses = false; // t1 = t2, even for the angle

@@ -7,12 +7,12 @@ namespace velkor {
 // A welded I-section in mm: flange 1 (B1 × tf1) at the bottom, flange 2 (B2 × tf2) on
 // top, a web of thickness tw between them, H overall. B2 = tf2 = 0 is the T-section.
 struct IBeamInput {
-    double H;
-    double B1;
-    double tf1;
-    double tw;
-    double B2;
-    double tf2;
+    Rational H;
+    Rational B1;
+    Rational tf1;
+    Rational tw;
+    Rational B2;
+    Rational tf2;
 };
 
 // A, Yc (centroid above the outer face of flange 1), Ix, Iy, Wx, Wy, ix, iy, Sx, Sy, or the

@@ -6,7 +6,7 @@ namespace velkor {
 
 // A solid rectangle of width B and height H, in mm, or with `square` a square of side B.
 struct RectangleInput {
-    double B, H;
+    Rational B, H;
     bool square; // "H= B": H is not used
 };
 

@@ -7,17 +7,17 @@ namespace velkor {
 
 SectionOutcome CalcRectangularTube(const RectangularTubeInput& input)
 {
-    const double b = input.b;
-    const double h = input.equalWalls ? b : input.h;
-    const double innerWidth = input.B - 2 * b;
+    const Rational& b = input.b;
+    const Rational& h = input.equalWalls ? b : input.h;
+    const Rational innerWidth = input.B - 2 * b;
     // "H= B" squares the opening, not the outline: with h ≠ b the outer height is not B
-    const double innerHeight = input.squareOpening ? innerWidth : input.H - 2 * h;
-    if (!(innerWidth > 0 && b > 0 && innerHeight > 0 && h > 0))
+    const Rational innerHeight = input.squareOpening ? innerWidth : Rational(input.H - 2 * h);
+    if (!(sgn(innerWidth) > 0 && sgn(b) > 0 && sgn(innerHeight) > 0 && sgn(h) > 0))
         return Refusal{std::string(WrongDataMessage)};
 
     return FiguresAboutBothAxes(
-        ComputePolygonSection({Rectangle(0, 0, innerWidth + 2 * b, innerHeight + 2 * h),
-                               Rectangle(b, h, innerWidth, innerHeight, true)}));
+        ComputePolygonSection(Section(Rectangle(0, 0, innerWidth + 2 * b, innerHeight + 2 * h),
+                                      Rectangle(b, h, innerWidth, innerHeight, true))));
 }
 
 } // namespace velkor

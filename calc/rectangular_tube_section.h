@@ -7,7 +7,7 @@ namespace velkor {
 // A closed box of outer width B and outer height H, in mm: two vertical walls of thickness
 // b, two horizontal walls of thickness h.
 struct RectangularTubeInput {
-    double B, b, H, h;
+    Rational B, b, H, h;
     bool equalWalls;    // "h= b": h is taken equal to b
     bool squareOpening; // "H= B": the opening is as high as it is wide; H is not used
 };

@@ -1,30 +1,37 @@
 #include "round_section.h"
 
-#include <cmath>
+#include "axis_figures.h"
 
 namespace velkor {
 
-// The ten-digit value the published tables of this calculator were made with.
-constexpr double Pi = 3.141592654;
+const Rational& TablePi()
+{
+    static const Rational pi = Fraction(3141592654, 1000000000);
+    return pi;
+}
 
 SectionOutcome CalcRoundSection(const RoundSectionInput& input)
 {
-    const double D = input.D;
-    const double t = input.solid ? D / 2 : input.t;
+    const Rational& D = input.D;
+    const Rational t = input.solid ? Rational(D / 2) : input.t;
     if (D < 2 * t)
         return Refusal{"D должно быть больше или равно 2t"};
-    if (D <= 0)
+    if (sgn(D) <= 0)
         return Refusal{"D должно быть больше нуля"};
-    if (t <= 0)
+    if (sgn(t) <= 0)
         return Refusal{"t должно быть больше нуля"};
 
-    const double d = D - 2 * t;
-    const double I = (Pi * (std::pow(D, 4) - std::pow(d, 4))) / 64;
-    const double W = I / (D / 2);
-    const double A = (Pi * (D * D - d * d)) / 4;
-    const double i = std::sqrt(I / A);
-    return SectionProperties{{{"I", I, Inertia}, {"W", W, Modulus}, {"A", A, Area}, {"i", i, Length}},
-                             A};
+    const Rational d = D - 2 * t;
+    const Rational D2 = D * D, d2 = d * d;
+    const Rational I = TablePi() * (D2 * D2 - d2 * d2) / 64;
+    const Rational W = I / (D / 2);
+    const Rational A = TablePi() * (D2 - d2) / 4;
+    SectionProperties properties{{}, A};
+    properties.add(figure::I, I)
+        .add(figure::W, W)
+        .add(figure::i, RadiusOfGyration(I, A))
+        .add(figure::A, A);
+    return properties;
 }
 
 } // namespace velkor

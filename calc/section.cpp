@@ -1,25 +1,25 @@
 #include "section.h"
 
-#include "numbers.h"
+#include "truncation.h"
 
-#include <cmath>
+#include <array>
 
 namespace velkor {
+namespace {
 
-double WeightPerMetre(double areaInUnit, LengthUnit unit, double specificWeight, float precision)
+// kg/m of a section of this area in mm² and specific weight in kg/m³
+Real weightOf(const Real& areaInSquareMillimetres, const Rational& specificWeight)
 {
-    double squareMetresPerUnit = 1.0;
-    switch (unit) {
-    case LengthUnit::Millimetre:
-        squareMetresPerUnit = 0.000001;
-        break;
-    case LengthUnit::Centimetre:
-        squareMetresPerUnit = 0.0001;
-        break;
-    case LengthUnit::Metre:
-        break;
-    }
-    return TruncateToPrecision((areaInUnit * squareMetresPerUnit) * specificWeight, precision);
+    static const Rational squareMetresPerSquareMillimetre = PowerOfTen(-6);
+    return areaInSquareMillimetres * Rational(squareMetresPerSquareMillimetre * specificWeight);
+}
+
+} // namespace
+
+std::optional<Decimal> WeightPerMetre(const Real& areaInSquareMillimetres,
+                                      const Rational& specificWeight, const Precision& precision)
+{
+    return precision.cutWhole(weightOf(areaInSquareMillimetres, specificWeight));
 }
 
 std::variant<Display, Refusal> ToDisplay(const SectionOutcome& outcome,
@@ -27,26 +27,29 @@ std::variant<Display, Refusal> ToDisplay(const SectionOutcome& outcome,
 {
     if (const auto* refusal = std::get_if<Refusal>(&outcome))
         return *refusal;
-    if (settings.precision == 0 || !std::isfinite(settings.precision))
+    if (sgn(settings.precision) == 0 || BeyondOrdinaryRange(settings.precision))
         return Refusal{std::string(WrongPrecisionMessage)};
 
+    const Precision precision(settings.precision);
     const auto& properties = std::get<SectionProperties>(outcome);
     const auto wrongData = Refusal{std::string(WrongDataMessage)};
+    std::array<Integer, Inertia + 1> unitPowers;
+    for (int power = Degrees; power <= Inertia; ++power)
+        unitPowers[static_cast<std::size_t>(power)] = UnitPower(settings.unit, power).get_num();
+
     Display display;
     display.figures.reserve(properties.figures.size());
     for (const Figure& figure : properties.figures) {
-        const double value = figure.value / UnitPower(settings.unit, figure.power);
-        if (!std::isfinite(value))
+        auto shown =
+            precision.cut(figure.value, unitPowers[static_cast<std::size_t>(figure.kind->power)]);
+        if (!shown)
             return wrongData;
-        display.figures.push_back(
-            {figure.symbol, TruncateToPrecision(value, settings.precision)});
+        display.figures.push_back({figure.kind, std::move(*shown)});
     }
-    const double area = properties.area / UnitPower(settings.unit, Area);
-    const double weight =
-        WeightPerMetre(area, settings.unit, settings.specificWeight, settings.precision);
-    if (!std::isfinite(weight))
+    auto weight = WeightPerMetre(properties.area, settings.specificWeight, precision);
+    if (!weight)
         return wrongData;
-    display.weight = weight;
+    display.weight = std::move(*weight);
     return display;
 }
 

@@ -1,11 +1,16 @@
 #pragma once
 
 // What every section routine returns, and how its figures become the values shown to the
-// user: divided by the unit's power, checked for finiteness, cut to the chosen precision,
-// plus the weight of one running metre.
+// user: divided by the unit's power, checked to lie in the ordinary range of numbers, cut
+// to the chosen precision, plus the weight of one running metre. Exact throughout: the
+// digits shown are the digits of the exact figure.
 
+#include "exact.h"
+#include "figures.h"
+#include "real.h"
 #include "units.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -16,20 +21,21 @@ namespace velkor {
 inline constexpr std::string_view WrongDataMessage = "Введены ошибочные данные";
 inline constexpr std::string_view WrongPrecisionMessage = "Неверно задана точность результатов";
 
-// Powers of length in which the figures are expressed. An angle, in degrees, holds no
-// length: no unit changes it.
-enum Power { Degrees = 0, Length = 1, Area = 2, Modulus = 3, Inertia = 4 };
-
-// One computed property in millimetre units, e.g. {"I", 5055564.78, Inertia}.
+// One computed property in millimetre units, e.g. {&figure::I, 5055564.7815…}.
 struct Figure {
-    std::string_view symbol;
-    double value;
-    int power;
+    const FigureKind* kind;
+    Real value;
 };
 
 struct SectionProperties {
     std::vector<Figure> figures;
-    double area; // mm², for the weight
+    Real area; // mm², for the weight
+
+    SectionProperties& add(const FigureKind& kind, Real value)
+    {
+        figures.push_back({&kind, std::move(value)});
+        return *this;
+    }
 };
 
 // A check that failed, with the message for the user.
@@ -39,29 +45,35 @@ struct Refusal {
 
 using SectionOutcome = std::variant<SectionProperties, Refusal>;
 
-// How the user wants the results: unit, specific weight in kg/m³, precision from the list.
+// How the user wants the results: unit, specific weight in kg/m³, precision from the list,
+// each exactly as typed.
 struct DisplaySettings {
     LengthUnit unit;
-    double specificWeight;
-    float precision;
+    Rational specificWeight;
+    Rational precision;
 };
 
 struct ShownFigure {
-    std::string_view symbol;
-    double value; // in the selected unit, truncated
+    const FigureKind* kind;
+    Decimal value; // in the selected unit, cut, with the digits it is written with
 };
 
 struct Display {
     std::vector<ShownFigure> figures;
-    double weight; // kg/m, truncated
+    Decimal weight; // kg/m, cut
 };
 
-// Weight of one running metre in kg/m from the untruncated area in the selected unit
-// squared. The specific weight is absolute (kg/m³), so it is never scaled by the unit.
-double WeightPerMetre(double areaInUnit, LengthUnit unit, double specificWeight, float precision);
+class Precision;
 
-// The figures in the selected unit, truncated, with the weight; or the refusal of the
-// routine, of an unusable precision, or of a result that is not a finite number.
+// Weight of one running metre in kg/m, Fix(w·P)/P of w = A·γ with A in m²: the same in
+// every unit, since the specific weight is absolute. Nothing when it is beyond the
+// ordinary range of numbers.
+std::optional<Decimal> WeightPerMetre(const Real& areaInSquareMillimetres,
+                                      const Rational& specificWeight, const Precision& precision);
+
+// The figures in the selected unit, cut, with the weight; or the refusal of the routine,
+// of an unusable precision (0, or beyond the ordinary range), or of a figure beyond the
+// ordinary range of numbers.
 std::variant<Display, Refusal> ToDisplay(const SectionOutcome& outcome,
                                          const DisplaySettings& settings);
 

@@ -2,6 +2,8 @@
 
 // Length units offered by every calculator and the powers in which results carry them.
 
+#include "exact.h"
+
 namespace velkor {
 
 enum class LengthUnit { Millimetre, Centimetre, Metre };
@@ -20,13 +22,13 @@ constexpr int UnitFactorOf(LengthUnit unit)
     return 1000;
 }
 
-// f^power in double precision: how many mm^power make one unit^power.
-constexpr double UnitPower(LengthUnit unit, int power)
+// f^power: how many mm^power make one unit^power.
+inline Rational UnitPower(LengthUnit unit, int power)
 {
-    double result = 1.0;
-    for (int k = 0; k < power; ++k)
-        result *= UnitFactorOf(unit);
-    return result;
+    Integer result;
+    mpz_ui_pow_ui(result.get_mpz_t(), static_cast<unsigned long>(UnitFactorOf(unit)),
+                  static_cast<unsigned long>(power));
+    return Rational(result);
 }
 
 } // namespace velkor

@@ -1,8 +1,8 @@
 // velkor-cli: the calculators' figures from the command line, one section or a batch.
+#include "catalogue.h"
 #include "numbers.h"
 #include "report.h"
 #include "request.h"
-#include "sections.h"
 
 #include <fstream>
 #include <iostream>
@@ -20,20 +20,37 @@ const char Usage[] = "usage: velkor-cli SECTION [NAME=VALUE ...] [--unit mm|cm|m
                      "       velkor-cli --batch FILE|- [--json]\n"
                      "       velkor-cli --help\n";
 
+// "D=14.2" for a dimension with its design text, "h=(b)" for one that follows a tie.
+std::string defaultOf(const velkor::SectionEntry& section, const velkor::DimensionSpec& dimension)
+{
+    for (const velkor::TieSpec& tie : section.ties)
+        if (tie.tied == dimension.name && tie.tickedByDefault &&
+            tie.applies != velkor::Applies::InVariant)
+            return std::string(dimension.name) + "=(" + std::string(tie.source) + ")";
+    return std::string(dimension.name) + "=" + std::string(dimension.defaultText);
+}
+
 void printHelp()
 {
     std::cout << Usage
               << "\nDimensions are given in the selected unit (default cm) with \".\" or \",\" as "
                  "decimal separator.\nA dimension left out takes the calculator's default text; "
-                 "a tied one follows its tie.\nResults are cut, never rounded, to 1/P "
-                 "(default P 1000: three decimals).\n\nSections:\n";
-    for (const SectionCommand& section : SectionCommands()) {
-        std::cout << "  " << section.name;
-        for (const DimensionEntry& d : section.dimensions)
-            std::cout << ' ' << d.name << '=' << (d.defaultText.empty() ? "(tie)" : d.defaultText);
-        for (std::string_view flag : section.flags)
-            std::cout << " [" << flag << ']';
-        std::cout << "  (gamma " << section.gamma << " kg/m3)\n";
+                 "one in brackets follows\nthat dimension unless it is given. Results are cut, "
+                 "never rounded, to 1/P\n(default P 1000: three decimals).\n\nSections:\n";
+    for (const velkor::SectionEntry& section : velkor::Catalogue()) {
+        std::cout << "  " << section.key;
+        for (const velkor::DimensionSpec& dimension : section.dimensions) {
+            // a dimension that chooses the other shape is the alternative to the base's
+            const bool alternative = section.variant && section.variant->chosenBy == dimension.name;
+            std::cout << (alternative ? " [or " : " ") << defaultOf(section, dimension)
+                      << (alternative ? "]" : "");
+        }
+        if (section.variant && !section.variant->flag.empty())
+            std::cout << " [" << section.variant->flag << ']';
+        for (const velkor::TieSpec& tie : section.ties)
+            if (!tie.flag.empty())
+                std::cout << " [" << tie.flag << ']';
+        std::cout << "  (gamma " << section.specificWeight << " kg/m3)\n";
     }
     std::cout << "\nExit status: 0 done, 2 refused by a check, 64 usage error.\n"
                  "A batch reads one call per line (blank lines and # comments skipped) and "
@@ -52,14 +69,13 @@ int single(const std::vector<std::string>& words)
     if (const auto* usage = std::get_if<UsageError>(&parsed))
         return usageError(usage->reason);
     const Request& request = std::get<Request>(parsed);
-    const SectionCommand& section = *FindSection(request.section);
-    const Answer answer = Calculate(request, section);
+    const Answer answer = Calculate(request);
     if (const auto* refusal = std::get_if<velkor::Refusal>(&answer)) {
         std::cerr << refusal->message << '\n';
         return Refused;
     }
     std::cout << (request.json ? JsonReport(answer, request) + '\n'
-                               : TextReport(answer, request, section));
+                               : TextReport(std::get<velkor::Display>(answer), request));
     return 0;
 }
 
@@ -70,7 +86,7 @@ int batch(std::istream& input, bool json)
         out << CsvHeader() << '\n';
     bool anyFailed = false;
     std::string line;
-    for (int number = 1; std::getline(input, line); ++number) {
+    for (long number = 1; std::getline(input, line); ++number) {
         const auto words = SplitWords(line);
         if (words.empty() || words.front().starts_with('#'))
             continue;
@@ -78,21 +94,22 @@ int batch(std::istream& input, bool json)
         if (const auto* usage = std::get_if<UsageError>(&parsed)) {
             anyFailed = true;
             if (json)
-                out << "{\"line\": " << number << ", \"error\": " << JsonString(usage->reason) << "}\n";
+                out << "{\"line\": " << number << ", \"error\": " << JsonString(usage->reason)
+                    << "}\n";
             else
                 out << CsvRow(number, words.front(), "", "", usage->reason, nullptr) << '\n';
             continue;
         }
         const Request& request = std::get<Request>(parsed);
-        const Answer answer = Calculate(request, *FindSection(request.section));
+        const Answer answer = Calculate(request);
         const auto* display = std::get_if<velkor::Display>(&answer);
         anyFailed = anyFailed || display == nullptr;
         if (json) {
             out << JsonReport(answer, request, number) << '\n';
         } else {
             const std::string error = display ? "" : std::get<velkor::Refusal>(answer).message;
-            out << CsvRow(number, request.section, UnitName(request.unit),
-                          velkor::FormatLocale(request.precision, '.'), error, display)
+            out << CsvRow(number, std::string(request.section->key), UnitName(request.unit),
+                          Number(request.precision), error, display)
                 << '\n';
         }
     }

@@ -3,11 +3,10 @@
 #include "numbers.h"
 
 #include <algorithm>
+#include <array>
 
 namespace velkor::cli {
 namespace {
-
-std::string number(double value) { return FormatLocale(value, '.'); }
 
 std::string unitText(LengthUnit unit, int power)
 {
@@ -16,104 +15,109 @@ std::string unitText(LengthUnit unit, int power)
     return UnitName(unit) + (power > 1 ? std::to_string(power) : std::string());
 }
 
-// Shown values by symbol, the weight under "weight".
-std::vector<std::pair<std::string_view, double>> values(const Display& display)
+// The batch's columns: those added later stand at the end, so that existing ones keep
+// their places.
+constexpr std::array<std::string_view, 26> Columns = {
+    "A", "Xc", "Yc", "I", "Ix", "Iy", "W",      "Wx",  "Wy", "W1x", "W2x", "W1y", "W2y",
+    "i", "ix", "iy", "S", "Sx", "Sy", "weight", "Ixy", "Iu", "Iv",  "iu",  "iv",  "alpha"};
+
+const ShownFigure* shown(const Display& display, std::string_view symbol)
 {
-    std::vector<std::pair<std::string_view, double>> all;
-    for (const ShownFigure& figure : display.figures)
-        all.emplace_back(figure.symbol, figure.value);
-    all.emplace_back("weight", display.weight);
-    return all;
+    const auto found = std::find_if(display.figures.begin(), display.figures.end(),
+                                    [&](const ShownFigure& f) { return f.kind->symbol == symbol; });
+    return found == display.figures.end() ? nullptr : &*found;
 }
 
 std::string csvCell(const std::string& text)
 {
     if (text.find_first_of(",\"\n") == std::string::npos)
         return text;
-    std::string quoted = "\"";
+    std::string quotedText = "\"";
     for (char c : text)
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + '"';
+        quotedText += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quotedText + '"';
 }
 
 } // namespace
 
-Answer Calculate(const Request& request, const SectionCommand& section)
+std::string Number(const Decimal& value)
 {
-    const Dimensions dimensions(request, section.dimensions);
-    const SectionOutcome outcome = section.compute(dimensions);
-    return ToDisplay(outcome, {request.unit, request.gamma.value_or(section.gamma), request.precision});
+    return FormatLocale(value, '.');
 }
 
-std::string TextReport(const Answer& answer, const Request& request, const SectionCommand& section)
+Answer Calculate(const Request& request)
 {
-    const auto& display = std::get<Display>(answer);
+    const SectionEntry& section = *request.section;
+    const Decimal gamma = request.gamma.value_or(Val(section.specificWeight));
+    return ToDisplay(Compute(section, InputOf(request)),
+                     {request.unit, ToRational(gamma), ToRational(request.precision)});
+}
+
+std::string TextReport(const Display& display, const Request& request)
+{
     std::string text;
-    for (const ResultEntry& result : section.results) {
-        const auto shown = std::find_if(display.figures.begin(), display.figures.end(),
-                                        [&](const ShownFigure& f) { return f.symbol == result.symbol; });
-        if (shown != display.figures.end())
-            text += std::string(result.symbol) + " = " + number(shown->value) + ' ' +
-                    unitText(request.unit, result.power) + '\n';
-    }
-    return text + "weight = " + number(display.weight) + " kg/m\n";
+    for (const FigureKind* kind : request.section->figures)
+        if (const ShownFigure* figure = shown(display, kind->symbol))
+            text += std::string(kind->symbol) + " = " + Number(figure->value) + ' ' +
+                    unitText(request.unit, kind->power) + '\n';
+    return text + "weight = " + Number(display.weight) + " kg/m\n";
 }
 
 std::string JsonString(const std::string& text)
 {
-    std::string quoted = "\"";
+    std::string quotedText = "\"";
     for (unsigned char c : text) {
         if (c == '"' || c == '\\')
-            quoted += '\\';
+            quotedText += '\\';
         if (c < 0x20) {
             static const char hex[] = "0123456789abcdef";
-            quoted += std::string("\\u00") + hex[c >> 4] + hex[c & 15];
+            quotedText += std::string("\\u00") + hex[c >> 4] + hex[c & 15];
             continue;
         }
-        quoted += static_cast<char>(c);
+        quotedText += static_cast<char>(c);
     }
-    return quoted + '"';
+    return quotedText + '"';
 }
 
-std::string JsonReport(const Answer& answer, const Request& request, std::optional<int> line)
+std::string JsonReport(const Answer& answer, const Request& request, std::optional<long> line)
 {
     std::string json = "{";
     if (line)
         json += "\"line\": " + std::to_string(*line) + ", ";
-    json += "\"section\": " + JsonString(request.section) +
-                       ", \"unit\": " + JsonString(UnitName(request.unit)) +
-                       ", \"precision\": " + number(request.precision);
+    json += "\"section\": " + JsonString(std::string(request.section->key)) +
+            ", \"unit\": " + JsonString(UnitName(request.unit)) +
+            ", \"precision\": " + Number(request.precision);
     if (const auto* refusal = std::get_if<Refusal>(&answer))
         return json + ", \"error\": " + JsonString(refusal->message) + "}";
+    const auto& display = std::get<Display>(answer);
     json += ", \"results\": {";
-    bool first = true;
-    for (const auto& [symbol, value] : values(std::get<Display>(answer))) {
-        json += (first ? "" : ", ") + JsonString(std::string(symbol)) + ": " + number(value);
-        first = false;
-    }
-    return json + "}}";
+    for (const FigureKind* kind : request.section->figures)
+        if (const ShownFigure* figure = shown(display, kind->symbol))
+            json += JsonString(std::string(kind->symbol)) + ": " + Number(figure->value) + ", ";
+    return json + "\"weight\": " + Number(display.weight) + "}}";
 }
 
 std::string CsvHeader()
 {
     std::string header = "line,section,unit,precision,error";
-    for (std::string_view symbol : AllResultSymbols())
+    for (std::string_view symbol : Columns)
         header += ',' + std::string(symbol);
     return header;
 }
 
-std::string CsvRow(int line, const std::string& section, const std::string& unit,
+std::string CsvRow(long line, const std::string& section, const std::string& unit,
                    const std::string& precision, const std::string& error, const Display* display)
 {
     std::string row = std::to_string(line) + ',' + csvCell(section) + ',' + csvCell(unit) + ',' +
                       csvCell(precision) + ',' + csvCell(error);
-    const auto shown = display ? values(*display) : decltype(values(*display)){};
-    for (std::string_view symbol : AllResultSymbols()) {
+    for (std::string_view symbol : Columns) {
         row += ',';
-        const auto value = std::find_if(shown.begin(), shown.end(),
-                                        [&](const auto& v) { return v.first == symbol; });
-        if (value != shown.end())
-            row += number(value->second);
+        if (display == nullptr)
+            continue;
+        if (symbol == "weight")
+            row += Number(display->weight);
+        else if (const ShownFigure* figure = shown(*display, symbol))
+            row += Number(figure->value);
     }
     return row;
 }

@@ -4,8 +4,8 @@
 
 #include "request.h"
 #include "section.h"
-#include "sections.h"
 
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -14,20 +14,21 @@ namespace velkor::cli {
 // The displayed values of one request, or the message that refused it.
 using Answer = std::variant<Display, Refusal>;
 
-Answer Calculate(const Request& request, const SectionCommand& section);
+Answer Calculate(const Request& request);
 
 // "Ix = 2555.071 cm4" lines in the calculator's order, "weight = … kg/m" last.
-std::string TextReport(const Answer& answer, const Request& request, const SectionCommand& section);
+std::string TextReport(const Display& display, const Request& request);
 // {"section": …, "unit": …, "precision": …, "results": {…}}, with "error" instead of the
 // results on refusal; a batch adds the line number in front.
-std::string JsonReport(const Answer& answer, const Request& request, std::optional<int> line = {});
+std::string JsonReport(const Answer& answer, const Request& request, std::optional<long> line = {});
 
 std::string CsvHeader();
 // One row: line number, section, unit, precision, error, then every known result column.
-std::string CsvRow(int line, const std::string& section, const std::string& unit,
-                   const std::string& precision, const std::string& error,
-                   const Display* display);
+std::string CsvRow(long line, const std::string& section, const std::string& unit,
+                   const std::string& precision, const std::string& error, const Display* display);
 
 std::string JsonString(const std::string& text);
+// A number as velkor-cli writes it: every digit shown, "." as the separator.
+std::string Number(const Decimal& value);
 
 } // namespace velkor::cli

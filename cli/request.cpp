@@ -1,24 +1,108 @@
 #include "request.h"
 
 #include "numbers.h"
-#include "sections.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace velkor::cli {
+namespace {
 
-std::optional<double> StrictNumber(const std::string& text)
+bool isDigit(char c)
 {
-    std::string number = text;
-    std::replace(number.begin(), number.end(), ',', '.');
-    if (number.empty() || number.front() == '+')
+    return c >= '0' && c <= '9';
+}
+
+std::optional<LengthUnit> unitNamed(std::string_view name)
+{
+    for (LengthUnit unit : {LengthUnit::Millimetre, LengthUnit::Centimetre, LengthUnit::Metre})
+        if (UnitName(unit) == name)
+            return unit;
+    return std::nullopt;
+}
+
+std::string quoted(std::string_view text)
+{
+    return "'" + std::string(text) + "'";
+}
+
+bool variantChosen(const Request& request)
+{
+    const auto& variant = request.section->variant;
+    if (!variant)
+        return false;
+    return variant->flag.empty() ? request.given(variant->chosenBy)
+                                 : request.flagged(variant->flag);
+}
+
+// The refusals of dimensions and flags that the chosen shape or ticks leave without use.
+std::optional<UsageError> unused(const Request& request)
+{
+    const SectionEntry& section = *request.section;
+    const bool variant = variantChosen(request);
+    const std::string key(section.key);
+    if (section.variant && !section.variant->chosenBy.empty() && variant)
+        for (std::string_view name : section.variant->unusedInVariant)
+            if (request.given(name))
+                return UsageError{"give only one of " + std::string(name) + " and " +
+                                  std::string(section.variant->chosenBy) + " for " + key};
+    for (const auto& [name, value] : request.dimensions)
+        if (!section.uses(name, variant))
+            return UsageError{quoted(name) + " is not used with " +
+                              std::string(section.variant->flag) + " for " + key};
+    for (const TieSpec& tie : section.ties) {
+        if (tie.flag.empty() || !request.flagged(tie.flag))
+            continue;
+        if (!section.tieApplies(tie, variant))
+            return UsageError{quoted(tie.flag) + " needs " + std::string(section.variant->flag) +
+                              " for " + key};
+        if (request.given(tie.tied))
+            return UsageError{quoted(tie.tied) + " follows " + std::string(tie.source) + " with " +
+                              std::string(tie.flag) + "; leave it out"};
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+bool Request::given(std::string_view dimension) const
+{
+    return dimensions.find(dimension) != dimensions.end();
+}
+
+bool Request::flagged(std::string_view flag) const
+{
+    return flags.find(flag) != flags.end();
+}
+
+std::optional<Decimal> StrictNumber(std::string_view text)
+{
+    std::size_t i = text.starts_with('-') ? 1 : 0;
+    bool point = false;
+    std::size_t digits = 0;
+    for (; i < text.size(); ++i) {
+        if (isDigit(text[i]))
+            ++digits;
+        else if ((text[i] == '.' || text[i] == ',') && !point)
+            point = true;
+        else
+            break;
+    }
+    if (digits == 0)
         return std::nullopt;
-    double value = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (error != std::errc() || end != number.data() + number.size())
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
+            ++j;
+        const std::size_t exponentDigits = j;
+        while (j < text.size() && isDigit(text[j]))
+            ++j;
+        if (j == exponentDigits)
+            return std::nullopt;
+        i = j;
+    }
+    if (i != text.size())
         return std::nullopt;
-    return value;
+    return LeadingNumber(text);
 }
 
 std::vector<std::string> SplitWords(const std::string& line)
@@ -52,79 +136,85 @@ std::string UnitName(LengthUnit unit)
     return "m";
 }
 
-namespace {
-
-std::optional<LengthUnit> unitNamed(const std::string& name)
-{
-    for (LengthUnit unit : {LengthUnit::Millimetre, LengthUnit::Centimetre, LengthUnit::Metre})
-        if (UnitName(unit) == name)
-            return unit;
-    return std::nullopt;
-}
-
-} // namespace
-
 std::variant<Request, UsageError> ParseRequest(const std::vector<std::string>& words)
 {
     if (words.empty())
         return UsageError{"no section given"};
-    const SectionCommand* section = FindSection(words.front());
-    if (section == nullptr)
-        return UsageError{"unknown section '" + words.front() + "'"};
-
     Request request;
-    request.section = words.front();
+    request.section = FindSection(words.front());
+    if (request.section == nullptr)
+        return UsageError{"unknown section " + quoted(words.front())};
+    const SectionEntry& section = *request.section;
+    const std::string key(section.key);
+
+    std::vector<std::string_view> flags;
+    if (section.variant && !section.variant->flag.empty())
+        flags.push_back(section.variant->flag);
+    for (const TieSpec& tie : section.ties)
+        if (!tie.flag.empty())
+            flags.push_back(tie.flag);
+
     for (std::size_t k = 1; k < words.size(); ++k) {
-        const std::string& word = words[k];
-        const auto option = [&](const char* name) -> std::optional<std::string> {
-            if (word != name)
-                return std::nullopt;
-            if (k + 1 == words.size())
-                return std::string();
-            return words[++k];
+        const std::string_view word = words[k];
+        // "--unit mm" or "--unit=mm"
+        const auto option = [&](std::string_view name) -> std::optional<std::string> {
+            if (word == name)
+                return k + 1 < words.size() ? words[++k] : std::string();
+            if (word.starts_with(name) && word.size() > name.size() && word[name.size()] == '=')
+                return std::string(word.substr(name.size() + 1));
+            return std::nullopt;
         };
         if (const auto unit = option("--unit")) {
             const auto parsed = unitNamed(*unit);
             if (!parsed)
-                return UsageError{"unknown unit '" + *unit + "' (mm, cm or m)"};
+                return UsageError{"unknown unit " + quoted(*unit) + " (mm, cm or m)"};
             request.unit = *parsed;
         } else if (const auto precision = option("--precision")) {
             const auto parsed = StrictNumber(*precision);
             if (!parsed)
-                return UsageError{"--precision needs a number, not '" + *precision + "'"};
-            request.precision = ToSingle(*parsed);
+                return UsageError{"--precision needs a number, not " + quoted(*precision)};
+            request.precision = *parsed;
         } else if (const auto gamma = option("--gamma")) {
             const auto parsed = StrictNumber(*gamma);
             if (!parsed)
-                return UsageError{"--gamma needs a number, not '" + *gamma + "'"};
+                return UsageError{"--gamma needs a number, not " + quoted(*gamma)};
             request.gamma = *parsed;
         } else if (word == "--json") {
             request.json = true;
         } else if (word.starts_with("--")) {
-            if (std::find(section->flags.begin(), section->flags.end(), word) == section->flags.end())
-                return UsageError{"unknown flag '" + word + "' for " + request.section};
-            request.flags.insert(word);
+            if (std::find(flags.begin(), flags.end(), word) == flags.end())
+                return UsageError{"unknown flag " + quoted(word) + " for " + key};
+            request.flags.emplace(word);
         } else {
             const auto equals = word.find('=');
-            const std::string name = word.substr(0, equals);
-            const auto known = std::find_if(section->dimensions.begin(), section->dimensions.end(),
-                                            [&](const DimensionEntry& d) { return d.name == name; });
-            if (equals == std::string::npos || known == section->dimensions.end())
-                return UsageError{"unknown dimension '" + name + "' for " + request.section};
+            const std::string_view name = word.substr(0, equals);
+            if (equals == std::string_view::npos ||
+                section.dimensionIndex(name) == section.dimensions.size())
+                return UsageError{"unknown dimension " + quoted(name) + " for " + key};
             const auto value = StrictNumber(word.substr(equals + 1));
             if (!value)
-                return UsageError{"'" + word + "' is not NAME=NUMBER"};
-            request.dimensions[name] = *value;
+                return UsageError{quoted(word) + " is not NAME=NUMBER"};
+            request.dimensions[std::string(name)] = *value;
         }
     }
-    const auto given = std::count_if(section->exclusive.begin(), section->exclusive.end(),
-                                     [&](std::string_view name) {
-                                         return request.dimensions.count(std::string(name)) != 0;
-                                     });
-    if (given > 1)
-        return UsageError{"give only one of " + std::string(section->exclusive.front()) + " and " +
-                          std::string(section->exclusive.back()) + " for " + request.section};
+    if (auto refusal = unused(request))
+        return *refusal;
     return request;
+}
+
+SectionInput InputOf(const Request& request)
+{
+    const SectionEntry& section = *request.section;
+    SectionInput input = DesignInput(section, variantChosen(request), request.unit);
+    const Rational factor(UnitFactorOf(request.unit));
+    for (const auto& [name, value] : request.dimensions)
+        input.dimensions[section.dimensionIndex(name)] = ToRational(value) * factor;
+    for (std::size_t k = 0; k < section.ties.size(); ++k) {
+        const TieSpec& tie = section.ties[k];
+        input.ticks[k] = tie.tickedByDefault ? input.ticks[k] && !request.given(tie.tied)
+                                             : request.flagged(tie.flag);
+    }
+    return input;
 }
 
 } // namespace velkor::cli

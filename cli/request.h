@@ -2,6 +2,8 @@
 
 // One calculation asked for on the command line or on a line of a batch file.
 
+#include "catalogue.h"
+#include "exact.h"
 #include "units.h"
 
 #include <map>
@@ -14,25 +16,36 @@
 namespace velkor::cli {
 
 struct Request {
-    std::string section;
-    std::map<std::string, double> dimensions; // as typed, in the request's unit
-    std::set<std::string> flags;              // variant flags such as "--solid"
+    const SectionEntry* section = nullptr;
+    std::map<std::string, Decimal, std::less<>> dimensions; // as typed, in the request's unit
+    std::set<std::string, std::less<>> flags;               // variant and tie flags
     LengthUnit unit = LengthUnit::Centimetre;
-    float precision = 1000;
-    std::optional<double> gamma; // kg/m³; the section's default when absent
+    Decimal precision{1000, 0};
+    std::optional<Decimal> gamma; // kg/m³; the section's default when absent
     bool json = false;
+
+    bool given(std::string_view dimension) const;
+    bool flagged(std::string_view flag) const;
 };
 
 struct UsageError {
     std::string reason;
 };
 
-// A decimal number with "." or "," as separator and nothing else around it.
-std::optional<double> StrictNumber(const std::string& text);
+// A decimal number with "." or "," as separator, an optional exponent, and nothing else
+// around it; exactly as written.
+std::optional<Decimal> StrictNumber(std::string_view text);
 
 // Parses `SECTION [NAME=VALUE ...] [--unit U] [--precision P] [--gamma G] [--json] [flags]`.
-// Names and flags are checked against the section's own lists.
+// Names and flags are checked against the section's own lists, and a dimension the chosen
+// shape does not use, or one that a flag makes follow another, is refused.
 std::variant<Request, UsageError> ParseRequest(const std::vector<std::string>& words);
+
+// The calculator's inputs for a request: a dimension left out takes the calculator's
+// design text read in the request's unit (as the calculator reads it after a unit switch
+// before calculating), a tie ticked at design time holds while its dimension is left out,
+// one that is not is ticked by its flag.
+SectionInput InputOf(const Request& request);
 
 // Splits a batch line into words at blanks and tabs.
 std::vector<std::string> SplitWords(const std::string& line);

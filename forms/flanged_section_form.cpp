@@ -1,5 +1,7 @@
 #include "flanged_section_form.h"
 
+#include "number_text.h"
+
 #include "accessibility.h"
 #include "numbers.h"
 #include "result_group.h"
@@ -174,7 +176,7 @@ void FlangedSectionForm::showPrincipalAxes()
 {
     const QString shown = angleResult->text();
     principalAngle =
-        shown.isEmpty() ? std::nullopt : std::optional(velkor::Val(shown.toStdString()));
+        shown.isEmpty() ? std::nullopt : std::optional(velkor::Approximately(readNumber(shown)));
     redraw();
 }
 

@@ -80,13 +80,11 @@ Form5::Form5(PlatformServices& services)
     // unit switch converts the typed box
     connect(radiusBox, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (!byHeight->isChecked())
-            heightBox->setText(
-                formatNumber(velkor::HeightAcrossFlats(velkor::Val(text.toStdString()))));
+            heightBox->setText(formatDerived(readNumber(text), velkor::HeightAcrossFlats));
     });
     connect(heightBox, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (byHeight->isChecked())
-            radiusBox->setText(
-                formatNumber(velkor::RadiusFromHeight(velkor::Val(text.toStdString()))));
+            radiusBox->setText(formatDerived(readNumber(text), velkor::RadiusFromHeight));
     });
     setFollows(heightBox, [this] { return !byHeight->isChecked(); });
     setFollows(radiusBox, [this] { return byHeight->isChecked(); });

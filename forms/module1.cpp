@@ -1,34 +1,33 @@
 #include "module1.h"
 
-#include "cross_section.h"
-#include "flanged_section.h"
+#include "catalogue.h"
 #include "flanged_section_form.h"
 #include "hexagon_section.h"
-#include "ibeam_section.h"
-#include "rectangle_section.h"
-#include "rectangular_tube_section.h"
-#include "rhombus_section.h"
-#include "round_section.h"
 #include "section_form.h"
 
-void CalcRoundSection(SectionForm& form)
-{
-    const bool solid = form.ticked(QStringLiteral("Check1"));
-    // a solid bar's wall is half its diameter, so Text2 is not read
-    const double t = solid ? 0.0 : form.length(QStringLiteral("Text2"));
-    form.present(velkor::CalcRoundSection({form.length(QStringLiteral("Text1")), t, solid}));
-}
+#include <vector>
 
 namespace {
 
-// Every box is read; the routine decides which of them the ties override.
-velkor::FlangedSectionInput flangedInput(const SectionForm& form)
+// Which of a calculator's controls hold its catalogue entry's inputs: the boxes in the
+// entry's order of dimensions, the check boxes in its order of ties, the variant switch.
+struct Controls {
+    std::string_view key;
+    std::vector<const char*> boxes;
+    std::vector<const char*> ties;
+    const char* variant = nullptr;
+};
+
+velkor::SectionOutcome compute(const SectionForm& form, const Controls& controls)
 {
-    return {form.length(QStringLiteral("Text3")),   form.length(QStringLiteral("Text4")),
-            form.length(QStringLiteral("Text1")),   form.length(QStringLiteral("Text2")),
-            form.length(QStringLiteral("Text7")),   form.length(QStringLiteral("Text6")),
-            form.ticked(QStringLiteral("Check1")), form.ticked(QStringLiteral("Check3")),
-            form.ticked(QStringLiteral("Check2")), form.ticked(QStringLiteral("Check4"))};
+    velkor::SectionInput input;
+    for (const char* box : controls.boxes)
+        input.dimensions.push_back(form.length(QString::fromLatin1(box)));
+    for (const char* tie : controls.ties)
+        input.ticks.push_back(form.ticked(QString::fromLatin1(tie)));
+    input.variant =
+        controls.variant != nullptr && form.ticked(QString::fromLatin1(controls.variant));
+    return velkor::Compute(*velkor::FindSection(controls.key), std::move(input));
 }
 
 // The sketch draws the principal axes of what the form then shows.
@@ -39,74 +38,67 @@ void presentFlanged(SectionForm& form, const velkor::SectionOutcome& outcome)
         flanged->showPrincipalAxes();
 }
 
+const Controls FlangedControls{"",
+                               {"Text3", "Text4", "Text1", "Text2", "Text7", "Text6"},
+                               {"Check4", "Check5", "Check3", "Check2"},
+                               "Check1"};
+
 } // namespace
 
-void CalcChannel(SectionForm& form)
+void CalcRoundSection(SectionForm& form)
 {
-    presentFlanged(form, velkor::CalcChannel(flangedInput(form)));
-}
-
-void CalcZSection(SectionForm& form)
-{
-    presentFlanged(form, velkor::CalcZSection(flangedInput(form)));
+    form.present(compute(form, {"round", {"Text1", "Text2"}, {}, "Check1"}));
 }
 
 void CalcRectangularTube(SectionForm& form)
 {
-    // the routine itself takes a tied wall or height from its source
-    form.present(velkor::CalcRectangularTube(
-        {form.length(QStringLiteral("Text1")), form.length(QStringLiteral("Text2")),
-         form.length(QStringLiteral("Text3")), form.length(QStringLiteral("Text4")),
-         form.ticked(QStringLiteral("Check1")), form.ticked(QStringLiteral("Check2"))}));
+    form.present(
+        compute(form, {"tube", {"Text1", "Text2", "Text3", "Text4"}, {"Check1", "Check2"}}));
 }
 
 void CalcRectangle(SectionForm& form)
 {
-    form.present(velkor::CalcRectangle({form.length(QStringLiteral("Text1")),
-                                        form.length(QStringLiteral("Text3")),
-                                        form.ticked(QStringLiteral("Check1"))}));
+    form.present(compute(form, {"rect", {"Text1", "Text3"}, {"Check1"}}));
 }
 
 void CalcRhombus(SectionForm& form)
 {
-    form.present(velkor::CalcRhombus({form.length(QStringLiteral("Text1"))}));
+    form.present(compute(form, {"rhombus", {"Text1"}, {}}));
 }
 
 void CalcHexagon(SectionForm& form)
 {
-    const bool acrossFlats = form.ticked(QStringLiteral("Check1"));
-    const velkor::HexagonInput input{
-        form.length(acrossFlats ? QStringLiteral("Text3") : QStringLiteral("Text1")), acrossFlats};
     // sized by H, the routine shows the radius it works with, even when it then refuses
-    if (acrossFlats)
-        form.setLength(QStringLiteral("Text1"), velkor::HexagonRadius(input));
-    form.present(velkor::CalcHexagon(input));
+    if (form.ticked(QStringLiteral("Check1")))
+        form.setDerivedLength(QStringLiteral("Text1"), QStringLiteral("Text3"),
+                              velkor::RadiusFromHeight);
+    form.present(compute(form, {"hexagon", {"Text1", "Text3"}, {}, "Check1"}));
 }
 
 void CalcCross(SectionForm& form)
 {
-    const double B = form.length(QStringLiteral("Text1"));
-    const double b = form.length(QStringLiteral("Text2"));
-    // a tied length is its source's, whatever its own box holds
-    const double H =
-        form.ticked(QStringLiteral("Check2")) ? B : form.length(QStringLiteral("Text3"));
-    const double h =
-        form.ticked(QStringLiteral("Check1")) ? b : form.length(QStringLiteral("Text4"));
-    form.present(velkor::CalcCross({B, b, H, h}));
+    form.present(
+        compute(form, {"cross", {"Text1", "Text2", "Text3", "Text4"}, {"Check2", "Check1"}}));
 }
 
 void CalcIBeam(SectionForm& form)
 {
-    // the T-section has no flange 2; a tied flange 2 is flange 1, whatever its boxes hold
-    const bool tee = form.ticked(QStringLiteral("Check1"));
-    const double B1 = form.length(QStringLiteral("Text9"));
-    const double tf1 = form.length(QStringLiteral("Text8"));
-    const double B2 = tee                                    ? 0.0
-                      : form.ticked(QStringLiteral("Check2")) ? B1
-                                                             : form.length(QStringLiteral("Text1"));
-    const double tf2 = tee                                    ? 0.0
-                       : form.ticked(QStringLiteral("Check3")) ? tf1
-                                                              : form.length(QStringLiteral("Text2"));
-    form.present(velkor::CalcIBeam({form.length(QStringLiteral("Text7")), B1, tf1,
-                                    form.length(QStringLiteral("Text3")), B2, tf2}));
+    form.present(compute(form, {"ibeam",
+                                {"Text7", "Text9", "Text8", "Text3", "Text1", "Text2"},
+                                {"Check2", "Check3"},
+                                "Check1"}));
+}
+
+void CalcChannel(SectionForm& form)
+{
+    Controls controls = FlangedControls;
+    controls.key = "channel";
+    presentFlanged(form, compute(form, controls));
+}
+
+void CalcZSection(SectionForm& form)
+{
+    Controls controls = FlangedControls;
+    controls.key = "zsection";
+    presentFlanged(form, compute(form, controls));
 }

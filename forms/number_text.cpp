@@ -1,6 +1,7 @@
 #include "number_text.h"
 
 #include "numbers.h"
+#include "truncation.h"
 
 #include <QLocale>
 
@@ -12,7 +13,25 @@ char userDecimalSeparator()
     return point == QStringLiteral(",") ? ',' : '.';
 }
 
-QString formatNumber(double value)
+QString formatNumber(const velkor::Decimal& value)
 {
     return QString::fromStdString(velkor::FormatLocale(value, userDecimalSeparator()));
+}
+
+QString formatDerived(const velkor::Rational& typed,
+                      velkor::Real (*derive)(const velkor::Rational& typed))
+{
+    if (!velkor::IsOrdinary(typed))
+        return {};
+    return formatNumber(velkor::RoundedToSignificantDigits(derive(typed), 15));
+}
+
+velkor::Rational readNumber(const QString& text)
+{
+    return velkor::ToRational(velkor::Val(text.toStdString()));
+}
+
+QString versionText()
+{
+    return formatNumber(velkor::Val(AppVersion));
 }

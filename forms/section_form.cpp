@@ -212,8 +212,8 @@ SectionForm::SectionForm(PlatformServices& services, FrameDescription frame)
     auto* specificWeightCaption =
         caption(description.specificWeightCaptionName, QStringLiteral("Удельный вес кг/м. куб."));
     right->addWidget(specificWeightCaption);
-    specificWeightBox = named(new QLineEdit(description.specificWeight),
-                              description.specificWeightBoxName);
+    specificWeightBox =
+        named(new QLineEdit(description.specificWeight), description.specificWeightBoxName);
     specificWeightBox->setAlignment(Qt::AlignRight);
     setHint(specificWeightBox, description.specificWeightToolTip);
     specificWeightBox->installEventFilter(copyFilter);
@@ -275,9 +275,9 @@ SectionForm::SectionForm(PlatformServices& services, FrameDescription frame)
     auto* bottom = new QHBoxLayout;
     auto* notes = new QVBoxLayout;
     auto* legend = named(new LegendLabel(description.legend), QStringLiteral("Label17"));
-    auto* version = caption(QStringLiteral("Label18"),
-                            QStringLiteral("Velkor  v. ") + formatNumber(AppVersion) +
-                                QStringLiteral("  2004"));
+    auto* version =
+        caption(QStringLiteral("Label18"),
+                QStringLiteral("Velkor  v. ") + versionText() + QStringLiteral("  2004"));
     if (!description.versionToolTip.isEmpty())
         version->setToolTip(description.versionToolTip);
     notes->addWidget(legend);
@@ -324,7 +324,8 @@ QWidget* SectionForm::buildPrecision()
     auto* box = new QWidget;
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
-    auto* label = caption(description.precisionCaptionName, QStringLiteral("Точность результатов:"));
+    auto* label =
+        caption(description.precisionCaptionName, QStringLiteral("Точность результатов:"));
     precisionList = named(new QComboBox, QStringLiteral("Combo1"));
     precisionList->setEditable(true);
     precisionList->setInsertPolicy(QComboBox::NoInsert);
@@ -350,11 +351,12 @@ QWidget* SectionForm::buildPrecision()
 
 QWidget* SectionForm::buildUnitsFrame()
 {
-    auto* frame = named(new QGroupBox(QStringLiteral("Единицы измерения:")), QStringLiteral("Frame1"));
+    auto* frame =
+        named(new QGroupBox(QStringLiteral("Единицы измерения:")), QStringLiteral("Frame1"));
     setHint(frame, QStringLiteral("Единицы измерения"));
     auto* column = new QVBoxLayout(frame);
-    const std::array<QString, 3> captions = {QStringLiteral("миллиметр"), QStringLiteral("сантиметр"),
-                                             QStringLiteral("метр")};
+    const std::array<QString, 3> captions = {QStringLiteral("миллиметр"),
+                                             QStringLiteral("сантиметр"), QStringLiteral("метр")};
     const std::array<LengthUnit, 3> units = {LengthUnit::Millimetre, LengthUnit::Centimetre,
                                              LengthUnit::Metre};
     for (std::size_t k = 0; k < units.size(); ++k) {
@@ -373,7 +375,10 @@ QWidget* SectionForm::buildUnitsFrame()
     return frame;
 }
 
-void SectionForm::setSketch(QWidget* sketch) { sketchArea->addWidget(sketch); }
+void SectionForm::setSketch(QWidget* sketch)
+{
+    sketchArea->addWidget(sketch);
+}
 
 QLineEdit* SectionForm::addLengthInput(const LengthInput& input)
 {
@@ -386,9 +391,9 @@ QLineEdit* SectionForm::addLengthInput(const LengthInput& input)
     label->setBuddy(box);
     box->installEventFilter(
         findChild<QObject*>(QString::fromLatin1(CopyFilterName), Qt::FindDirectChildrenOnly));
-    auto* unit = caption(input.unitLabelName,
-                         unitText(LengthUnit::Centimetre, velkor::Length,
-                                  input.spelling == UnitSpelling::LatinAtDesign));
+    auto* unit =
+        caption(input.unitLabelName, unitText(LengthUnit::Centimetre, velkor::Length,
+                                              input.spelling == UnitSpelling::LatinAtDesign));
     placeInCell(inputGrid, input.cell, {label, box, unit});
     lengthBoxes.push_back({box, label, unit, {}});
     unitLabels.push_back({unit, velkor::Length, input.spelling});
@@ -416,9 +421,9 @@ QLabel* SectionForm::addResult(const ResultOutput& output)
     auto* label = caption(output.captionName, output.caption);
     auto* result = resultLabel(output.labelName, output.colour);
     describeResult(result, output.caption, output.toolTip);
-    auto* unit = caption(output.unitLabelName,
-                         unitText(LengthUnit::Centimetre, output.power,
-                                  output.spelling == UnitSpelling::LatinAtDesign));
+    auto* unit =
+        caption(output.unitLabelName, unitText(LengthUnit::Centimetre, output.power,
+                                               output.spelling == UnitSpelling::LatinAtDesign));
     result->setProperty(CaptionOfResult, QVariant::fromValue<QObject*>(label));
     result->setProperty(UnitOfResult, QVariant::fromValue<QObject*>(unit));
     placeInCell(resultGrid, output.cell, {label, result, unit});
@@ -487,9 +492,9 @@ std::vector<const QLabel*> SectionForm::unitLabelWidgets() const
 void SectionForm::orderTabs()
 {
     std::vector<QWidget*> chain = sectionControls;
-    chain.insert(chain.end(), {precisionList, unitButtons[0], unitButtons[1], unitButtons[2],
-                               specificWeightBox, commandButtons[0], commandButtons[1],
-                               commandButtons[2]});
+    chain.insert(chain.end(),
+                 {precisionList, unitButtons[0], unitButtons[1], unitButtons[2], specificWeightBox,
+                  commandButtons[0], commandButtons[1], commandButtons[2]});
     for (std::size_t k = 1; k < chain.size(); ++k)
         QWidget::setTabOrder(chain[k - 1], chain[k]);
 }
@@ -503,10 +508,10 @@ LengthUnit SectionForm::selectedUnit() const
     return LengthUnit::Metre;
 }
 
-double SectionForm::length(const QString& boxName) const
+velkor::Rational SectionForm::length(const QString& boxName) const
 {
     const auto* box = findChild<QLineEdit*>(boxName);
-    return velkor::Val(box->text().toStdString()) * velkor::UnitFactorOf(selectedUnit());
+    return readNumber(box->text()) * velkor::UnitFactorOf(selectedUnit());
 }
 
 bool SectionForm::ticked(const QString& checkBoxName) const
@@ -514,21 +519,25 @@ bool SectionForm::ticked(const QString& checkBoxName) const
     return findChild<QCheckBox*>(checkBoxName)->isChecked();
 }
 
-void SectionForm::setLength(const QString& boxName, double millimetres)
+void SectionForm::setDerivedLength(const QString& boxName, const QString& typedBoxName,
+                                   velkor::Real (*derive)(const velkor::Rational& typed))
 {
+    // in the unit of the typed box: both sizes are lengths
     findChild<QLineEdit*>(boxName)->setText(
-        formatNumber(millimetres / velkor::UnitFactorOf(selectedUnit())));
+        formatDerived(readNumber(findChild<QLineEdit*>(typedBoxName)->text()), derive));
 }
 
-void SectionForm::calculate() { description.routine(*this); }
+void SectionForm::calculate()
+{
+    description.routine(*this);
+}
 
 void SectionForm::present(const velkor::SectionOutcome& outcome)
 {
     const LengthUnit unit = selectedUnit();
     lastUnitFactor = velkor::UnitFactorOf(unit);
-    const velkor::DisplaySettings settings{
-        unit, velkor::Val(specificWeightBox->text().toStdString()),
-        velkor::ToSingle(velkor::Val(precisionList->currentText().toStdString()))};
+    const velkor::DisplaySettings settings{unit, readNumber(specificWeightBox->text()),
+                                           readNumber(precisionList->currentText())};
     const auto shown = velkor::ToDisplay(outcome, settings);
     if (const auto* refusal = std::get_if<velkor::Refusal>(&shown)) {
         services.showError(this, QString::fromStdString(refusal->message));
@@ -536,8 +545,9 @@ void SectionForm::present(const velkor::SectionOutcome& outcome)
     }
     const auto& display = std::get<velkor::Display>(shown);
     for (const velkor::ShownFigure& figure : display.figures) {
-        const auto slot = std::find_if(results.begin(), results.end(),
-                                       [&](const ShownResult& r) { return r.symbol == figure.symbol; });
+        const auto slot = std::find_if(results.begin(), results.end(), [&](const ShownResult& r) {
+            return r.symbol == figure.kind->symbol;
+        });
         if (slot != results.end())
             slot->label->setText(formatNumber(figure.value));
     }
@@ -547,8 +557,7 @@ void SectionForm::present(const velkor::SectionOutcome& outcome)
 void SectionForm::switchUnit(LengthUnit unit)
 {
     for (const UnitLabel& u : unitLabels)
-        u.label->setText(
-            unitText(unit, u.power, u.spelling == UnitSpelling::LatinInCentimetres));
+        u.label->setText(unitText(unit, u.power, u.spelling == UnitSpelling::LatinInCentimetres));
     for (const ShownResult& r : results)
         r.label->clear();
 
@@ -567,13 +576,15 @@ void SectionForm::rescaleLengthBoxes(int oldFactor, int newFactor)
         // a box that follows another one is rewritten when its source converts
         if (length.following && length.following())
             continue;
-        const auto value = velkor::LeadingNumber(length.box->text().toStdString());
+        auto value = velkor::LeadingNumber(length.box->text().toStdString());
         if (!value)
             continue; // nothing to convert: keep what the user typed
-        const double converted = oldFactor > newFactor ? *value * (oldFactor / newFactor)
-                                                       : *value / (newFactor / oldFactor);
-        if (std::isfinite(converted))
-            length.box->setText(formatNumber(converted));
+        // ×10, ×100, ×1000 or the inverse move the decimal point: exactly a decimal again
+        int ratio = oldFactor > newFactor ? oldFactor / newFactor : newFactor / oldFactor;
+        for (; ratio > 1; ratio /= 10)
+            value->exponent += oldFactor > newFactor ? 1 : -1;
+        if (!velkor::BeyondOrdinaryRange(velkor::ToRational(*value)))
+            length.box->setText(formatNumber(*value));
     }
 }
 

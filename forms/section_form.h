@@ -112,11 +112,12 @@ public:
     bool unloadsOnExit() const { return description.exitUnloads; }
 
     // For the CalcXxx adapters: a box's number in millimetres, and a check box's state.
-    double length(const QString& boxName) const;
+    velkor::Rational length(const QString& boxName) const;
     bool ticked(const QString& checkBoxName) const;
-    // Writes a length in millimetres into a box, in the selected unit: for a routine that
-    // shows the size it derived from the one typed.
-    void setLength(const QString& boxName, double millimetres);
+    // Writes into a box the size derived from a length typed in another one, in the
+    // selected unit: for a routine that shows the size it works with.
+    void setDerivedLength(const QString& boxName, const QString& typedBoxName,
+                          velkor::Real (*derive)(const velkor::Rational& typed));
     // Shows a routine's figures in the selected unit and precision, or its refusal.
     void present(const velkor::SectionOutcome& outcome);
 

@@ -4,7 +4,7 @@
 # to prove that a decimal comma in the user's settings changes nothing in the numbers.
 set -euo pipefail
 
-packages=(qt6-base-dev cmake g++ make fonts-dejavu-core)
+packages=(qt6-base-dev cmake g++ make fonts-dejavu-core libgmp-dev libmpfr-dev libmimalloc-dev)
 [ "${1:-}" = test ] && packages+=(locales)
 
 as_root=()

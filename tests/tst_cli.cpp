@@ -57,8 +57,8 @@ template <typename Form> SectionForm* make(PlatformServices& services)
 }
 
 const QMap<QString, QString> AboutBothAxes = {
-    {"Ix", "Label1"},  {"Iy", "Label16"}, {"Wx", "Label24"}, {"Wy", "Label25"},
-    {"ix", "Label26"}, {"iy", "Label27"}, {"A", "Label28"},  {"Sx", "Label44"},
+    {"Ix", "Label1"},  {"Iy", "Label16"},    {"Wx", "Label24"}, {"Wy", "Label25"},
+    {"ix", "Label26"}, {"iy", "Label27"},    {"A", "Label28"},  {"Sx", "Label44"},
     {"Sy", "Label45"}, {"weight", "Label31"}};
 
 const QMap<QString, QString> Flanged = {
@@ -119,8 +119,9 @@ private slots:
             << QStringList{"channel", "--angle", "B2=9"}
             << "Ixy = -135.725 cm4\nIu = 672.145 cm4\nIv = 57.756 cm4\niu = 6.736 cm\n"
                "iv = 1.974 cm\nalpha = 13.11 °\nweight = 11.625 kg/m\n";
+        // the calculator's angle switch leaves B2 as typed; the legs are made equal by "B2=  H"
         QTest::newRow("equal angle")
-            << QStringList{"channel", "--angle"}
+            << QStringList{"channel", "--angle", "--equal-legs"}
             << "Ixy = -499.809 cm4\nIu = 1333.517 cm4\nIv = 333.899 cm4\niu = 8.059 cm\n"
                "iv = 4.032 cm\nalpha = 45 °\nweight = 16.115 kg/m\n";
         QTest::newRow("Z") << QStringList{"zsection"}
@@ -161,13 +162,15 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
-        QTest::newRow("wall too thick") << QStringList{"round", "D=10", "t=6"}
-                                        << "D должно быть больше или равно 2t";
-        QTest::newRow("no diameter") << QStringList{"round", "D=0", "t=0"} << "D должно быть больше нуля";
+        QTest::newRow("wall too thick")
+            << QStringList{"round", "D=10", "t=6"} << "D должно быть больше или равно 2t";
+        QTest::newRow("no diameter")
+            << QStringList{"round", "D=0", "t=0"} << "D должно быть больше нуля";
         QTest::newRow("no wall") << QStringList{"round", "t=0"} << "t должно быть больше нуля";
-        QTest::newRow("precision zero") << QStringList{"round", "--precision", "0"}
-                                        << "Неверно задана точность результатов";
-        QTest::newRow("absurd size") << QStringList{"round", "D=1e200"} << "Введены ошибочные данные";
+        QTest::newRow("precision zero")
+            << QStringList{"round", "--precision", "0"} << "Неверно задана точность результатов";
+        QTest::newRow("absurd size")
+            << QStringList{"round", "D=1e200"} << "Введены ошибочные данные";
     }
     void refusals()
     {
@@ -191,10 +194,25 @@ private slots:
         QTest::newRow("empty value") << QStringList{"round", "D="} << "'D='";
         QTest::newRow("no equals sign") << QStringList{"round", "D"} << "'D'";
         QTest::newRow("unknown unit") << QStringList{"round", "--unit", "in"} << "'in'";
-        QTest::newRow("precision not a number") << QStringList{"round", "--precision", "x"} << "'x'";
+        QTest::newRow("precision not a number")
+            << QStringList{"round", "--precision", "x"} << "'x'";
         QTest::newRow("batch without file") << QStringList{"--batch"} << "--batch";
-        QTest::newRow("hexagon sized twice") << QStringList{"hexagon", "R=1", "H=2"} << "only one of R and H";
+        QTest::newRow("hexagon sized twice")
+            << QStringList{"hexagon", "R=1", "H=2"} << "only one of R and H";
         QTest::newRow("another section's flag") << QStringList{"tube", "--solid"} << "'--solid'";
+        // what the chosen shape or a tie leaves without use is refused, not dropped
+        QTest::newRow("upper flange of an angle")
+            << QStringList{"channel", "--angle", "B1=5"} << "'B1' is not used with --angle";
+        QTest::newRow("flange 2 of a T-section")
+            << QStringList{"ibeam", "--tee", "B2=30"} << "'B2' is not used with --tee";
+        QTest::newRow("wall of a solid bar")
+            << QStringList{"round", "--solid", "t=2"} << "'t' is not used with --solid";
+        QTest::newRow("equal legs of a channel")
+            << QStringList{"channel", "--equal-legs"} << "'--equal-legs' needs --angle";
+        QTest::newRow("equal legs with B2 given")
+            << QStringList{"zsection", "--angle", "--equal-legs", "B2=5"} << "'B2' follows H";
+        QTest::newRow("height of a square opening")
+            << QStringList{"tube", "--square", "H=5"} << "'H' follows B";
     }
     void usageErrors()
     {
@@ -205,6 +223,15 @@ private slots:
         QCOMPARE(run.out, QString());
         QVERIFY2(run.err.section('\n', 0, 0).contains(offending), qPrintable(run.err));
         QVERIFY(run.err.contains("usage: velkor-cli"));
+    }
+
+    // the calculator's angle: t1 is 0 and t2 follows s, so H only has to exceed s
+    void angleAsTheCalculatorBuildsIt()
+    {
+        const Run run = velkorCli({"channel", "--angle", "H=1", "s=0.6", "B2=9"});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.startsWith("A = 5.64 cm2\n"));
     }
 
     void helpListsSectionsAndDefaults()
@@ -276,69 +303,120 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<FormCase>("form");
-        const QMap<QString, QString> round = {
-            {"I", "Label1(1)"}, {"W", "Label24"}, {"i", "Label26"}, {"A", "Label28"}, {"weight", "Label9"}};
+        const QMap<QString, QString> round = {{"I", "Label1(1)"},
+                                              {"W", "Label24"},
+                                              {"i", "Label26"},
+                                              {"A", "Label28"},
+                                              {"weight", "Label9"}};
         QTest::newRow("round tube")
             << QStringList{"round", "D=21.3", "t=2.6", "--unit", "mm", "--precision", "100000"}
-            << FormCase{make<Form2>, {{"Option1", true}}, {{"Text1", "21.3"}, {"Text2", "2.6"}}, round};
+            << FormCase{
+                   make<Form2>, {{"Option1", true}}, {{"Text1", "21.3"}, {"Text2", "2.6"}}, round};
         QTest::newRow("round bar in metres")
-            << QStringList{"round", "--solid", "D=0.0573", "--unit", "m", "--precision", "10000000000"}
-            << FormCase{make<Form2>, {{"Check1", true}, {"Option3", true}}, {{"Text1", "0.0573"}}, round};
+            << QStringList{"round", "--solid",     "D=0.0573",   "--unit",
+                           "m",     "--precision", "10000000000"}
+            << FormCase{make<Form2>,
+                        {{"Check1", true}, {"Option3", true}},
+                        {{"Text1", "0.0573"}},
+                        round};
         QTest::newRow("box tube")
-            << QStringList{"tube", "B=80", "b=4", "H=120", "h=6", "--unit", "mm", "--precision", "100000"}
-            << FormCase{make<Form1>, {{"Check1", false}, {"Option1", true}},
-                        {{"Text1", "80"}, {"Text2", "4"}, {"Text3", "120"}, {"Text4", "6"}}, AboutBothAxes};
+            << QStringList{"tube",   "B=80", "b=4",         "H=120", "h=6",
+                           "--unit", "mm",   "--precision", "100000"}
+            << FormCase{make<Form1>,
+                        {{"Check1", false}, {"Option1", true}},
+                        {{"Text1", "80"}, {"Text2", "4"}, {"Text3", "120"}, {"Text4", "6"}},
+                        AboutBothAxes};
         QTest::newRow("square opening")
             << QStringList{"tube", "B=7", "b=0.35", "--square", "--precision", "7"}
-            << FormCase{make<Form1>, {{"Check2", true}}, {{"Text1", "7"}, {"Text2", "0.35"}}, AboutBothAxes};
+            << FormCase{make<Form1>,
+                        {{"Check2", true}},
+                        {{"Text1", "7"}, {"Text2", "0.35"}},
+                        AboutBothAxes};
         QTest::newRow("rectangle")
             << QStringList{"rect", "B=7", "H=3.3", "--precision", "100000000"}
-            << FormCase{make<Form3>, {{"Check1", false}}, {{"Text1", "7"}, {"Text3", "3.3"}}, AboutBothAxes};
-        QTest::newRow("rhombus")
-            << QStringList{"rhombus", "B=3.3", "--precision", "100000"}
-            << FormCase{make<Form4>, {}, {{"Text1", "3.3"}},
-                        {{"I", "Label1"}, {"W", "Label24"}, {"i", "Label26"}, {"A", "Label28"},
-                         {"S", "Label44"}, {"weight", "Label31"}}};
+            << FormCase{make<Form3>,
+                        {{"Check1", false}},
+                        {{"Text1", "7"}, {"Text3", "3.3"}},
+                        AboutBothAxes};
+        QTest::newRow("rhombus") << QStringList{"rhombus", "B=3.3", "--precision", "100000"}
+                                 << FormCase{make<Form4>,
+                                             {},
+                                             {{"Text1", "3.3"}},
+                                             {{"I", "Label1"},
+                                              {"W", "Label24"},
+                                              {"i", "Label26"},
+                                              {"A", "Label28"},
+                                              {"S", "Label44"},
+                                              {"weight", "Label31"}}};
         QTest::newRow("hexagon by its height")
             << QStringList{"hexagon", "H=2.5", "--precision", "100000"}
-            << FormCase{make<Form5>, {{"Check1", true}}, {{"Text3", "2.5"}},
+            << FormCase{make<Form5>,
+                        {{"Check1", true}},
+                        {{"Text3", "2.5"}},
                         without(AboutBothAxes, {"Sx", "Sy"})};
         QTest::newRow("cross")
             << QStringList{"cross", "B=12", "b=1.5", "H=16", "h=2", "--precision", "100000"}
-            << FormCase{make<Form6>, {{"Check1", false}, {"Check2", false}},
-                        {{"Text1", "12"}, {"Text2", "1.5"}, {"Text3", "16"}, {"Text4", "2"}}, AboutBothAxes};
+            << FormCase{make<Form6>,
+                        {{"Check1", false}, {"Check2", false}},
+                        {{"Text1", "12"}, {"Text2", "1.5"}, {"Text3", "16"}, {"Text4", "2"}},
+                        AboutBothAxes};
         QMap<QString, QString> ibeam = AboutBothAxes;
         ibeam.insert("Yc", "Label51");
         QTest::newRow("T-section")
-            << QStringList{"ibeam", "H=30", "B1=20", "tf1=1.2", "tw=0.8", "--tee", "--precision", "100000"}
-            << FormCase{make<Form7>, {{"Check1", true}},
-                        {{"Text7", "30"}, {"Text9", "20"}, {"Text8", "1.2"}, {"Text3", "0.8"}}, ibeam};
+            << QStringList{"ibeam",  "H=30",  "B1=20",       "tf1=1.2",
+                           "tw=0.8", "--tee", "--precision", "100000"}
+            << FormCase{make<Form7>,
+                        {{"Check1", true}},
+                        {{"Text7", "30"}, {"Text9", "20"}, {"Text8", "1.2"}, {"Text3", "0.8"}},
+                        ibeam};
         QTest::newRow("I-section with unequal flanges")
             << QStringList{"ibeam", "B2=11", "tf2=0.7", "--unit", "m", "--precision", "1000000000"}
-            << FormCase{make<Form7>, {{"Check2", false}, {"Check3", false}, {"Option3", true}},
-                        {{"Text7", "19.3"}, {"Text9", "15"}, {"Text8", "0.9"}, {"Text3", "0.6"},
-                         {"Text1", "11"}, {"Text2", "0.7"}}, ibeam};
+            << FormCase{make<Form7>,
+                        {{"Check2", false}, {"Check3", false}, {"Option3", true}},
+                        {{"Text7", "19.3"},
+                         {"Text9", "15"},
+                         {"Text8", "0.9"},
+                         {"Text3", "0.6"},
+                         {"Text1", "11"},
+                         {"Text2", "0.7"}},
+                        ibeam};
         QTest::newRow("channel")
             << QStringList{"channel", "H=25", "s=0.6", "B2=10", "t2=1.2", "--precision", "100000"}
-            << FormCase{make<Form8>, {}, {{"Text3", "25"}, {"Text4", "0.6"}, {"Text7", "10"}, {"Text6", "1.2"}},
+            << FormCase{make<Form8>,
+                        {},
+                        {{"Text3", "25"}, {"Text4", "0.6"}, {"Text7", "10"}, {"Text6", "1.2"}},
                         Flanged};
         QTest::newRow("unequal angle")
             << QStringList{"channel", "--angle", "B2=9", "t2=0.8", "--precision", "100000"}
-            << FormCase{make<Form8>, {{"Check1", true}, {"Check4", false}, {"Check5", false}},
-                        {{"Text7", "9"}, {"Text6", "0.8"}}, Flanged};
+            << FormCase{make<Form8>,
+                        {{"Check1", true}, {"Check4", false}, {"Check5", false}},
+                        {{"Text7", "9"}, {"Text6", "0.8"}},
+                        Flanged};
         QTest::newRow("Z-section with unequal flanges")
-            << QStringList{"zsection", "H=30", "s=0.7", "B1=10", "t1=1.1", "B2=12", "t2=1.3",
-                           "--precision", "100000"}
-            << FormCase{make<Form9>, {{"Check3", false}, {"Check2", false}},
-                        {{"Text3", "30"}, {"Text4", "0.7"}, {"Text1", "10"}, {"Text2", "1.1"},
-                         {"Text7", "12"}, {"Text6", "1.3"}}, Flanged};
+            << QStringList{"zsection", "H=30",   "s=0.7",       "B1=10", "t1=1.1",
+                           "B2=12",    "t2=1.3", "--precision", "100000"}
+            << FormCase{make<Form9>,
+                        {{"Check3", false}, {"Check2", false}},
+                        {{"Text3", "30"},
+                         {"Text4", "0.7"},
+                         {"Text1", "10"},
+                         {"Text2", "1.1"},
+                         {"Text7", "12"},
+                         {"Text6", "1.3"}},
+                        Flanged};
         // a section's defaults are its calculator's design values
         const QList<std::tuple<const char*, std::function<SectionForm*(PlatformServices&)>,
                                QMap<QString, QString>>>
             defaults = {{"tube", make<Form1>, AboutBothAxes},
                         {"rect", make<Form3>, AboutBothAxes},
-                        {"rhombus", make<Form4>, {{"I", "Label1"}, {"W", "Label24"}, {"i", "Label26"},
-                                                 {"A", "Label28"}, {"S", "Label44"}, {"weight", "Label31"}}},
+                        {"rhombus",
+                         make<Form4>,
+                         {{"I", "Label1"},
+                          {"W", "Label24"},
+                          {"i", "Label26"},
+                          {"A", "Label28"},
+                          {"S", "Label44"},
+                          {"weight", "Label31"}}},
                         {"hexagon", make<Form5>, without(AboutBothAxes, {"Sx", "Sy"})},
                         {"cross", make<Form6>, AboutBothAxes},
                         {"ibeam", make<Form7>, ibeam},
@@ -348,9 +426,12 @@ private slots:
             QTest::addRow("%s defaults", section)
                 << QStringList{section, "--precision", "1000"} << FormCase{form, {}, {}, labels};
         QTest::newRow("equal-leg angle on the Z form")
-            << QStringList{"zsection", "--angle", "H=12", "s=0.8", "--precision", "100000"}
-            << FormCase{make<Form9>, {{"Check1", true}, {"Check4", true}, {"Check5", true}},
-                        {{"Text3", "12"}, {"Text4", "0.8"}}, Flanged};
+            << QStringList{"zsection", "--angle",     "--equal-legs", "H=12",
+                           "s=0.8",    "--precision", "100000"}
+            << FormCase{make<Form9>,
+                        {{"Check1", true}, {"Check4", true}, {"Check5", true}},
+                        {{"Text3", "12"}, {"Text4", "0.8"}},
+                        Flanged};
     }
     void formAndCommandLineShowTheSameCaptions()
     {
@@ -374,7 +455,8 @@ private slots:
         QCOMPARE(results.keys().size(), form.labels.size());
         for (auto label = form.labels.begin(); label != form.labels.end(); ++label) {
             const QString shown = calculator->findChild<QLabel*>(label.value())->text();
-            const QString printed = velkorCli(arguments).out.section(label.key() + " = ", 1).section(' ', 0, 0);
+            const QString printed =
+                velkorCli(arguments).out.section(label.key() + " = ", 1).section(' ', 0, 0);
             QCOMPARE(local(printed), shown);
             QVERIFY(results.contains(label.key()));
         }

@@ -1,7 +1,7 @@
 // The round tube / bar calculator driven as a user would drive it, with the common frame.
 #include "form2.h"
-#include "numbers.h"
 #include "form_test_support.h"
+#include "numbers.h"
 #include "recording_services.h"
 #include "section_sketch.h"
 
@@ -180,13 +180,27 @@ private slots:
         QTest::addColumn<QString>("D");
         QTest::addColumn<QString>("t");
         QTest::addColumn<QString>("message");
-        QTest::newRow("wall too thick") << "10" << "6" << "D должно быть больше или равно 2t";
-        QTest::newRow("both zero") << "0" << "0" << "D должно быть больше нуля";
-        QTest::newRow("no wall") << "10" << "0" << "t должно быть больше нуля";
-        QTest::newRow("negative D") << "-5" << "1" << "D должно быть больше или равно 2t";
-        QTest::newRow("empty boxes") << "" << "" << "D должно быть больше нуля";
-        QTest::newRow("Cyrillic text") << "Дюйм" << "0" << "D должно быть больше нуля";
-        QTest::newRow("absurdly large") << "1e200" << "1" << "Введены ошибочные данные";
+        QTest::newRow("wall too thick") << "10"
+                                        << "6"
+                                        << "D должно быть больше или равно 2t";
+        QTest::newRow("both zero") << "0"
+                                   << "0"
+                                   << "D должно быть больше нуля";
+        QTest::newRow("no wall") << "10"
+                                 << "0"
+                                 << "t должно быть больше нуля";
+        QTest::newRow("negative D") << "-5"
+                                    << "1"
+                                    << "D должно быть больше или равно 2t";
+        QTest::newRow("empty boxes") << ""
+                                     << ""
+                                     << "D должно быть больше нуля";
+        QTest::newRow("Cyrillic text") << "Дюйм"
+                                       << "0"
+                                       << "D должно быть больше нуля";
+        QTest::newRow("absurdly large") << "1e200"
+                                        << "1"
+                                        << "Введены ошибочные данные";
     }
     void checksInTheirOrder()
     {
@@ -286,9 +300,13 @@ private slots:
     {
         QTest::addColumn<QString>("precision");
         QTest::addColumn<QString>("weight");
-        QTest::newRow("negative acts as positive") << "-100" << "16.89";
-        QTest::newRow("sevenths") << "7" << "16.857142857142858";
-        QTest::newRow("comma decimal") << "1000,0" << "16.893";
+        QTest::newRow("negative acts as positive") << "-100"
+                                                   << "16.89";
+        // 118/7, cut to 15 digits, not rounded
+        QTest::newRow("sevenths") << "7"
+                                  << "16.8571428571428";
+        QTest::newRow("comma decimal") << "1000,0"
+                                       << "16.893";
     }
     void typedPrecisions()
     {
@@ -296,8 +314,7 @@ private slots:
         QFETCH(QString, weight);
         typeInto(control<QComboBox>("Combo1")->lineEdit(), precision);
         click("Command1");
-        QCOMPARE(text("Label9"), local(QString::fromStdString(
-                                     velkor::FormatLocale(velkor::Val(weight.toStdString()), '.'))));
+        QCOMPARE(text("Label9"), local(weight));
     }
 
     void unusablePrecisionIsRefused_data()
@@ -306,7 +323,7 @@ private slots:
         QTest::newRow("zero") << "0";
         QTest::newRow("empty") << "";
         QTest::newRow("text") << "много";
-        QTest::newRow("beyond single precision") << "1e40";
+        QTest::newRow("beyond every number") << "1e400";
     }
     void unusablePrecisionIsRefused()
     {
@@ -344,7 +361,8 @@ private slots:
     {
         QCOMPARE(accessibleText(control("Text1"), QAccessible::Name), QString("D="));
         QCOMPARE(accessibleText(control("Text2"), QAccessible::Name), QString("t ="));
-        QCOMPARE(accessibleText(control("Text1"), QAccessible::Description), QString("Наружный диаметр"));
+        QCOMPARE(accessibleText(control("Text1"), QAccessible::Description),
+                 QString("Наружный диаметр"));
         QCOMPARE(accessibleText(control("Check1"), QAccessible::Name), QString("Круглое сечение"));
         QCOMPARE(accessibleText(control("Command1"), QAccessible::Name), QString("Вычислить"));
         QCOMPARE(accessibleText(control("Label1(1)"), QAccessible::Description),
@@ -357,8 +375,9 @@ private slots:
 
     void tabOrderFollowsTheForm()
     {
-        const QStringList expected = {"Text1", "Text2", "Check1", "Combo1", "Option1", "Option2",
-                                      "Option3", "Text3", "Command1", "Command3", "Command2"};
+        const QStringList expected = {"Text1",    "Text2",    "Check1",  "Combo1",
+                                      "Option1",  "Option2",  "Option3", "Text3",
+                                      "Command1", "Command3", "Command2"};
         QWidget* widget = control("Text1");
         for (const QString& name : expected) {
             QCOMPARE(widget->objectName(), name);

@@ -1,10 +1,9 @@
 // The regular hexagon: figures sized by R or by H, the tie between them, and the refusal.
 #include "hexagon_section.h"
 #include "shown_figures.h"
+#include "truncation.h"
 
 #include <QTest>
-
-#include <cmath>
 
 using namespace velkor;
 
@@ -44,25 +43,32 @@ private slots:
         QFETCH(bool, acrossFlats);
         QFETCH(int, unit);
         QFETCH(QStringList, expected);
-        QCOMPARE(shownFigures(CalcHexagon({size, acrossFlats}), LengthUnit(unit), Symbols),
+        QCOMPARE(shownFigures(CalcHexagon({typed(size), acrossFlats}), LengthUnit(unit), Symbols),
                  expected);
     }
 
     void heightAcrossFlatsIsRootThreeRadii()
     {
-        QCOMPARE(FormatLocale(HeightAcrossFlats(2), '.'), std::string("3.46410161513775"));
-        QCOMPARE(RadiusFromHeight(HeightAcrossFlats(7)), 7.0);
-        QCOMPARE(HexagonRadius({3 * std::sqrt(3.0), true}), 3.0);
-        QCOMPARE(HexagonRadius({3, false}), 3.0);
+        QCOMPARE(written(RoundedToSignificantDigits(HeightAcrossFlats(2), 15)),
+                 QString("3.46410161513775"));
+        QCOMPARE(written(RoundedToSignificantDigits(RadiusFromHeight(3), 15)),
+                 QString("1.73205080756888"));
+        QVERIFY(HexagonRadius({3, false}).isRational());
+        QCOMPARE(HexagonRadius({3, false}).rationalValue(), Rational(3));
     }
 
-    void bothSizesDescribeTheSameHexagon()
+    // Wx = 5/8·R³ sized by R, Wy = 5/48·H³ sized by H: rational, so every digit is shown
+    // at any precision; the rest carry √3 and are cut.
+    void modulusOfTheTypedSizeIsRational()
     {
         const auto byRadius =
-            shownFigures(CalcHexagon({20, false}), LengthUnit::Millimetre, Symbols, 1e8f);
-        const auto byHeight = shownFigures(CalcHexagon({HeightAcrossFlats(20), true}),
-                                           LengthUnit::Millimetre, Symbols, 1e8f);
-        QCOMPARE(byHeight, byRadius);
+            shownFigures(CalcHexagon({20, false}), LengthUnit::Millimetre, Symbols, "100000000");
+        QCOMPARE(byRadius[2], QString("5000"));
+        QCOMPARE(byRadius[4], QString("1039.23048454")); // A = 3√3/2·R²
+        const auto byHeight =
+            shownFigures(CalcHexagon({30, true}), LengthUnit::Millimetre, Symbols, "100000000");
+        QCOMPARE(byHeight[3], QString("2812.5"));
+        QCOMPARE(byHeight[4], QString("779.4228634")); // A = √3/2·H²
     }
 
     void sizeMustBePositive_data()
@@ -78,7 +84,7 @@ private slots:
     {
         QFETCH(double, size);
         QFETCH(bool, acrossFlats);
-        const SectionOutcome outcome = CalcHexagon({size, acrossFlats});
+        const SectionOutcome outcome = CalcHexagon({typed(size), acrossFlats});
         QVERIFY(std::holds_alternative<Refusal>(outcome));
         QCOMPARE(QString::fromStdString(std::get<Refusal>(outcome).message),
                  QString("Введены ошибочные данные"));

@@ -1,7 +1,7 @@
 // The box tube and the solid rectangle: figures in the display units, and the checks.
-#include "numbers.h"
 #include "rectangle_section.h"
 #include "rectangular_tube_section.h"
+#include "shown_figures.h"
 
 #include <QTest>
 
@@ -13,16 +13,10 @@ Q_DECLARE_METATYPE(RectangleInput)
 namespace {
 
 // Ix, Iy, Wx, Wy, A, ix, iy, Sx, Sy and the weight as the calculator writes them.
-QStringList shown(const SectionOutcome& outcome, LengthUnit unit, double specificWeight)
+QStringList shown(const SectionOutcome& outcome, LengthUnit unit, const char* specificWeight)
 {
-    const auto display = std::get<Display>(ToDisplay(outcome, {unit, specificWeight, 1000}));
-    QStringList texts;
-    for (const char* symbol : {"Ix", "Iy", "Wx", "Wy", "A", "ix", "iy", "Sx", "Sy"})
-        for (const ShownFigure& figure : display.figures)
-            if (figure.symbol == symbol)
-                texts << QString::fromStdString(FormatLocale(figure.value, '.'));
-    texts << QString::fromStdString(FormatLocale(display.weight, '.'));
-    return texts;
+    return shownFigures(outcome, unit, {"Ix", "Iy", "Wx", "Wy", "A", "ix", "iy", "Sx", "Sy"},
+                        "1000", specificWeight);
 }
 
 QString refusal(const SectionOutcome& outcome)
@@ -72,7 +66,7 @@ private slots:
         QFETCH(RectangularTubeInput, input);
         QFETCH(int, unit);
         QFETCH(QStringList, expected);
-        QCOMPARE(shown(CalcRectangularTube(input), LengthUnit(unit), 7850), expected);
+        QCOMPARE(shown(CalcRectangularTube(input), LengthUnit(unit), "7850"), expected);
     }
 
     void tubeRefusals_data()
@@ -116,7 +110,7 @@ private slots:
         QFETCH(RectangleInput, input);
         QFETCH(int, unit);
         QFETCH(QStringList, expected);
-        QCOMPARE(shown(CalcRectangle(input), LengthUnit(unit), 600), expected);
+        QCOMPARE(shown(CalcRectangle(input), LengthUnit(unit), "600"), expected);
     }
 
     void rectangleRefusals_data()
@@ -136,10 +130,10 @@ private slots:
 
     void absurdSizesAreRefusedNotShownAsInfinity()
     {
-        const auto display = ToDisplay(CalcRectangularTube({1e100, 1e99, 1e100, 0, true, false}),
-                                       {LengthUnit::Millimetre, 7850, 1000});
-        QCOMPARE(QString::fromStdString(std::get<Refusal>(display).message),
-                 QString("Введены ошибочные данные"));
+        const auto refused = shown(
+            CalcRectangularTube({typed("1e100"), typed("1e99"), typed("1e100"), 0, true, false}),
+            LengthUnit::Millimetre, "7850");
+        QCOMPARE(refused, QStringList{"Введены ошибочные данные"});
     }
 };
 

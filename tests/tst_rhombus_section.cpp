@@ -37,7 +37,7 @@ private slots:
         QFETCH(double, B);
         QFETCH(int, unit);
         QFETCH(QStringList, expected);
-        QCOMPARE(shownFigures(CalcRhombus({B}), LengthUnit(unit), Symbols), expected);
+        QCOMPARE(shownFigures(CalcRhombus({typed(B)}), LengthUnit(unit), Symbols), expected);
     }
 
     void sideMustBePositive_data()
@@ -49,7 +49,7 @@ private slots:
     void sideMustBePositive()
     {
         QFETCH(double, B);
-        const SectionOutcome outcome = CalcRhombus({B});
+        const SectionOutcome outcome = CalcRhombus({typed(B)});
         QVERIFY(std::holds_alternative<Refusal>(outcome));
         QCOMPARE(QString::fromStdString(std::get<Refusal>(outcome).message),
                  QString("Введены ошибочные данные"));

@@ -1,0 +1,221 @@
+#include "catalogue.h"
+
+#include "cross_section.h"
+#include "flanged_section.h"
+#include "hexagon_section.h"
+#include "ibeam_section.h"
+#include "numbers.h"
+#include "rectangle_section.h"
+#include "rectangular_tube_section.h"
+#include "rhombus_section.h"
+#include "round_section.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace velkor {
+namespace {
+
+using namespace figure;
+
+const std::vector<const FigureKind*> AboutBothAxes = {&Ix, &Iy, &Wx, &Wy, &ix, &iy, &A, &Sx, &Sy};
+
+const std::vector<const FigureKind*> FlangedFigures = {&A,   &Xc,  &Yc, &Ix, &Iy,   &W1x, &W2x,
+                                                       &W1y, &W2y, &ix, &iy, &Sx,   &Sy,  &Ixy,
+                                                       &Iu,  &Iv,  &iu, &iv, &alpha};
+
+FlangedSectionInput flanged(const ResolvedDimensions& d)
+{
+    FlangedSectionInput input{d["H"], d["s"], d["B1"], d["t1"], d["B2"], d["t2"]};
+    input.angle = d.variant(); // the angle's upper "flange" is the web, without thickness
+    return input;
+}
+
+// The channel and the Z: in the channel the upper flange follows the lower one, in the
+// angle the lower leg's thickness follows the web's, and the legs may be made equal.
+std::vector<TieSpec> flangedTies()
+{
+    return {{"B2", "H", false, "--equal-legs", Applies::InVariant},
+            {"t2", "s", true, "", Applies::InVariant},
+            {"B1", "B2", true, "", Applies::InBase},
+            {"t1", "t2", true, "", Applies::InBase}};
+}
+
+std::vector<SectionEntry> entries()
+{
+    return {
+        {"round",
+         {{"D", "14.2"}, {"t", "0.5"}},
+         {},
+         VariantSpec{"--solid", "", {}, {"t"}},
+         {&I, &W, &i, &A},
+         "7850",
+         [](const ResolvedDimensions& d) {
+             return CalcRoundSection({d["D"], d["t"], d.variant()});
+         }},
+        {"tube",
+         {{"B", "6"}, {"b", "0.5"}, {"H", "11"}, {"h", "0.5"}},
+         // "H= B" squares the opening, which the routine takes from the tick itself
+         {{"h", "b", true, ""}, {"H", "B", false, "--square"}},
+         std::nullopt,
+         AboutBothAxes,
+         "7850",
+         [](const ResolvedDimensions& d) {
+             return CalcRectangularTube({d["B"], d["b"], d["H"], d["h"], false, d.tied("H")});
+         }},
+        {"rect",
+         {{"B", "5"}, {"H", ""}},
+         {{"H", "B", true, ""}},
+         std::nullopt,
+         AboutBothAxes,
+         "600",
+         [](const ResolvedDimensions& d) {
+             return CalcRectangle({d["B"], d["H"], false});
+         }},
+        {"rhombus",
+         {{"B", "5"}},
+         {},
+         std::nullopt,
+         {&I, &W, &i, &A, &S},
+         "7850",
+         [](const ResolvedDimensions& d) { return CalcRhombus({d["B"]}); }},
+        {"hexagon",
+         {{"R", "1"}, {"H", "1.73205"}},
+         {},
+         VariantSpec{"", "H", {"H"}, {"R"}},
+         {&Ix, &Iy, &Wx, &Wy, &ix, &iy, &A},
+         "7850",
+         [](const ResolvedDimensions& d) {
+             return CalcHexagon({d.variant() ? d["H"] : d["R"], d.variant()});
+         }},
+        {"cross",
+         {{"B", "10"}, {"b", "1"}, {"H", "20"}, {"h", "1"}},
+         {{"H", "B", true, ""}, {"h", "b", true, ""}},
+         std::nullopt,
+         AboutBothAxes,
+         "7850",
+         [](const ResolvedDimensions& d) {
+             return CalcCross({d["B"], d["b"], d["H"], d["h"]});
+         }},
+        {"ibeam",
+         {{"H", "19.3"}, {"B1", "15"}, {"tf1", "0.9"}, {"tw", "0.6"}, {"B2", "15"}, {"tf2", "0.9"}},
+         {{"B2", "B1", true, "", Applies::InBase}, {"tf2", "tf1", true, "", Applies::InBase}},
+         VariantSpec{"--tee", "", {}, {"B2", "tf2"}},
+         {&Ix, &Iy, &Wx, &Wy, &ix, &iy, &A, &Sx, &Sy, &Yc},
+         "7850",
+         [](const ResolvedDimensions& d) {
+             return CalcIBeam({d["H"], d["B1"], d["tf1"], d["tw"], d["B2"], d["tf2"]});
+         }},
+        {"channel",
+         {{"H", "20"}, {"s", "0.52"}, {"B1", "9"}, {"t1", "1"}, {"B2", "9"}, {"t2", "1"}},
+         flangedTies(),
+         VariantSpec{"--angle", "", {}, {"B1", "t1"}},
+         FlangedFigures,
+         "7850",
+         [](const ResolvedDimensions& d) { return CalcChannel(flanged(d)); }},
+        {"zsection",
+         {{"H", "20"}, {"s", "0.52"}, {"B1", "9"}, {"t1", "0.9"}, {"B2", "9"}, {"t2", "0.9"}},
+         flangedTies(),
+         VariantSpec{"--angle", "", {}, {"B1", "t1"}},
+         FlangedFigures,
+         "7850",
+         [](const ResolvedDimensions& d) { return CalcZSection(flanged(d)); }},
+    };
+}
+
+} // namespace
+
+std::size_t SectionEntry::dimensionIndex(std::string_view name) const
+{
+    const auto found = std::find_if(dimensions.begin(), dimensions.end(),
+                                    [&](const DimensionSpec& d) { return d.name == name; });
+    return static_cast<std::size_t>(found - dimensions.begin());
+}
+
+std::size_t SectionEntry::tieIndex(std::string_view tied) const
+{
+    const auto found =
+        std::find_if(ties.begin(), ties.end(), [&](const TieSpec& t) { return t.tied == tied; });
+    return static_cast<std::size_t>(found - ties.begin());
+}
+
+bool SectionEntry::uses(std::string_view dimension, bool inVariant) const
+{
+    if (!variant)
+        return true;
+    const auto& unused = inVariant ? variant->unusedInVariant : variant->unusedInBase;
+    return std::find(unused.begin(), unused.end(), dimension) == unused.end();
+}
+
+bool SectionEntry::tieApplies(const TieSpec& tie, bool inVariant) const
+{
+    return tie.applies == Applies::Always || (tie.applies == Applies::InVariant) == inVariant;
+}
+
+ResolvedDimensions::ResolvedDimensions(const SectionEntry& entry, SectionInput input)
+    : entry(entry)
+    , input(std::move(input))
+{
+    auto& values = this->input.dimensions;
+    if (values.size() != entry.dimensions.size() || this->input.ticks.size() != entry.ties.size())
+        throw std::invalid_argument("inputs that do not match the section");
+    for (std::size_t k = 0; k < entry.ties.size(); ++k) {
+        const TieSpec& tie = entry.ties[k];
+        if (this->input.ticks[k] && entry.tieApplies(tie, this->input.variant))
+            values[entry.dimensionIndex(tie.tied)] = values[entry.dimensionIndex(tie.source)];
+        else
+            this->input.ticks[k] = false;
+    }
+    for (std::size_t k = 0; k < values.size(); ++k)
+        if (!entry.uses(entry.dimensions[k].name, this->input.variant))
+            values[k] = 0;
+}
+
+const Rational& ResolvedDimensions::operator[](std::string_view name) const
+{
+    return input.dimensions.at(entry.dimensionIndex(name));
+}
+
+bool ResolvedDimensions::tied(std::string_view tied) const
+{
+    const std::size_t k = entry.tieIndex(tied);
+    return k < input.ticks.size() && input.ticks[k];
+}
+
+const std::vector<SectionEntry>& Catalogue()
+{
+    static const std::vector<SectionEntry> catalogue = entries();
+    return catalogue;
+}
+
+const SectionEntry* FindSection(std::string_view key)
+{
+    const auto& catalogue = Catalogue();
+    const auto found = std::find_if(catalogue.begin(), catalogue.end(),
+                                    [&](const SectionEntry& e) { return e.key == key; });
+    return found == catalogue.end() ? nullptr : &*found;
+}
+
+SectionInput DesignInput(const SectionEntry& entry, bool variant, LengthUnit unit)
+{
+    SectionInput input;
+    input.variant = variant && entry.variant.has_value();
+    const Rational factor(UnitFactorOf(unit));
+    for (const DimensionSpec& dimension : entry.dimensions)
+        input.dimensions.push_back(ToRational(Val(dimension.defaultText)) * factor);
+    for (const TieSpec& tie : entry.ties)
+        input.ticks.push_back(tie.tickedByDefault && entry.tieApplies(tie, input.variant));
+    return input;
+}
+
+SectionOutcome Compute(const SectionEntry& entry, SectionInput input)
+{
+    // Sizes outside the range of ordinary numbers only give figures outside it too, after
+    // exact arithmetic on numbers of thousands of digits: refused at once.
+    for (const Rational& dimension : input.dimensions)
+        if (!IsOrdinary(dimension))
+            return Refusal{std::string(WrongDataMessage)};
+    return entry.compute(ResolvedDimensions(entry, std::move(input)));
+}
+
+} // namespace velkor
