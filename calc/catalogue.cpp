@@ -200,9 +200,8 @@ SectionInput DesignInput(const SectionEntry& entry, bool variant, LengthUnit uni
 {
     SectionInput input;
     input.variant = variant && entry.variant.has_value();
-    const Rational factor(UnitFactorOf(unit));
     for (const DimensionSpec& dimension : entry.dimensions)
-        input.dimensions.push_back(ToRational(Val(dimension.defaultText)) * factor);
+        input.dimensions.push_back(ToRational(InMillimetres(Val(dimension.defaultText), unit)));
     for (const TieSpec& tie : entry.ties)
         input.ticks.push_back(tie.tickedByDefault && entry.tieApplies(tie, input.variant));
     return input;

@@ -1,5 +1,6 @@
 #include "exact.h"
 
+#include <array>
 #include <cfloat>
 
 namespace velkor {
@@ -11,9 +12,11 @@ bool Decimal::operator==(const Decimal& other) const
 
 Rational ToRational(const Decimal& decimal)
 {
-    Rational value = PowerOfTen(decimal.exponent);
-    value *= decimal.significand;
-    return value;
+    if (decimal.exponent >= 0)
+        return Rational(decimal.significand *
+                        PowerOfTenInteger(static_cast<unsigned long>(decimal.exponent)));
+    return Fraction(decimal.significand,
+                    PowerOfTenInteger(static_cast<unsigned long>(-decimal.exponent)));
 }
 
 Rational Fraction(Integer numerator, const Integer& denominator)
@@ -25,6 +28,16 @@ Rational Fraction(Integer numerator, const Integer& denominator)
 
 Integer PowerOfTenInteger(unsigned long k)
 {
+    // the powers that typed numbers, units and precisions need, made once
+    static const auto small = [] {
+        std::array<Integer, 40> powers;
+        powers[0] = 1;
+        for (std::size_t n = 1; n < powers.size(); ++n)
+            powers[n] = powers[n - 1] * 10;
+        return powers;
+    }();
+    if (k < small.size())
+        return small[k];
     Integer power;
     mpz_ui_pow_ui(power.get_mpz_t(), 10, k);
     return power;
@@ -68,6 +81,17 @@ bool IsPowerOfTen(const Rational& value, long& k)
     return k < 0;
 }
 
+namespace {
+
+// The binary magnitude of |value|: its integer part has about this many bits.
+long bitMagnitude(const Rational& value)
+{
+    return static_cast<long>(mpz_sizeinbase(value.get_num_mpz_t(), 2)) -
+           static_cast<long>(mpz_sizeinbase(value.get_den_mpz_t(), 2));
+}
+
+} // namespace
+
 const Rational& LargestOrdinaryNumber()
 {
     static const Rational largest = [] {
@@ -90,7 +114,15 @@ bool BelowOrdinaryRange(const Rational& value)
         mpq_set_d(min.get_mpq_t(), DBL_MIN);
         return min;
     }();
-    return sgn(value) != 0 && abs(value) < smallest;
+    if (sgn(value) == 0)
+        return false;
+    // DBL_MIN is 2^-1022
+    const long bits = bitMagnitude(value);
+    if (bits > -1020)
+        return false;
+    if (bits < -1024)
+        return true;
+    return abs(value) < smallest;
 }
 
 bool IsOrdinary(const Rational& value)

@@ -100,32 +100,54 @@ std::string FormatLocale(const Decimal& value, char decimalSeparator)
 {
     if (value.significand == 0)
         return "0";
-    Integer significand = abs(value.significand);
-    long exponent = value.exponent;
-    while (mpz_divisible_ui_p(significand.get_mpz_t(), 10) != 0) {
-        significand /= 10;
-        ++exponent;
+    // the digits of |significand|, without its trailing zeros (taken into the exponent)
+    char small[64];
+    std::string large;
+    const std::size_t room = mpz_sizeinbase(value.significand.get_mpz_t(), 10) + 2;
+    char* buffer = small;
+    if (room > sizeof small) {
+        large.resize(room);
+        buffer = large.data();
     }
-    const std::string digits = significand.get_str();
+    mpz_get_str(buffer, 10, value.significand.get_mpz_t());
+    std::string_view digits(buffer);
+    const bool negative = digits.front() == '-';
+    if (negative)
+        digits.remove_prefix(1);
+    const std::size_t significant = digits.find_last_not_of('0') + 1;
+    const long exponent = value.exponent + static_cast<long>(digits.size() - significant);
+    digits = digits.substr(0, significant);
     const long count = static_cast<long>(digits.size());
     const long scientificExponent = exponent + count - 1;
 
-    std::string text = value.significand < 0 ? "-" : "";
+    std::string text;
+    text.reserve(digits.size() + 16);
+    if (negative)
+        text += '-';
     if (scientificExponent >= 15 || scientificExponent < -5) {
         text += digits[0];
-        if (count > 1)
-            text += decimalSeparator + digits.substr(1);
+        if (count > 1) {
+            text += decimalSeparator;
+            text += digits.substr(1);
+        }
         const std::string magnitude = std::to_string(std::labs(scientificExponent));
         text += scientificExponent < 0 ? "E-" : "E+";
-        text += (magnitude.size() < 2 ? "0" : "") + magnitude;
+        if (magnitude.size() < 2)
+            text += '0';
+        text += magnitude;
     } else if (exponent >= 0) {
-        text += digits + std::string(static_cast<std::size_t>(exponent), '0');
+        text += digits;
+        text.append(static_cast<std::size_t>(exponent), '0');
     } else if (scientificExponent >= 0) {
         const auto integerDigits = static_cast<std::size_t>(scientificExponent + 1);
-        text += digits.substr(0, integerDigits) + decimalSeparator + digits.substr(integerDigits);
+        text += digits.substr(0, integerDigits);
+        text += decimalSeparator;
+        text += digits.substr(integerDigits);
     } else {
-        text += std::string("0") + decimalSeparator +
-                std::string(static_cast<std::size_t>(-scientificExponent - 1), '0') + digits;
+        text += '0';
+        text += decimalSeparator;
+        text.append(static_cast<std::size_t>(-scientificExponent - 1), '0');
+        text += digits;
     }
     return text;
 }

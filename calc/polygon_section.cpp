@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
+#include <optional>
+#include <type_traits>
 
 namespace velkor {
 namespace {
@@ -114,14 +116,122 @@ BeyondLine<Int> beyondLine(const std::vector<Outline<Int>>& outlines, Int Intege
     return sums;
 }
 
-// 3·m²·∫(v − c)² dw over the parts of the outline beyond the line v = n/m.
-template <typename Int>
-Rational squaredDistanceIntegral(const BeyondLine<Int>& s, const Int& n, const Int& m)
+// 128-bit arithmetic that notes an overflow rather than wrapping around: the figures of
+// an ordinary section fit, and are then found without GMP.
+struct Checked {
+    Checked(Wide value = 0) // NOLINT: a number is a checked number
+        : value(value)
+    {
+    }
+
+    Wide value;
+    bool overflow = false;
+
+    friend Checked operator+(Checked a, Checked b)
+    {
+        Checked r;
+        r.overflow = a.overflow || b.overflow || __builtin_add_overflow(a.value, b.value, &r.value);
+        return r;
+    }
+    friend Checked operator-(Checked a, Checked b)
+    {
+        Checked r;
+        r.overflow = a.overflow || b.overflow || __builtin_sub_overflow(a.value, b.value, &r.value);
+        return r;
+    }
+    friend Checked operator*(Checked a, Checked b)
+    {
+        Checked r;
+        r.overflow = a.overflow || b.overflow || __builtin_mul_overflow(a.value, b.value, &r.value);
+        return r;
+    }
+};
+
+Checked checked(Wide value)
 {
-    const Integer bigN = toInteger(n), bigM = toInteger(m);
-    return Rational(bigM * bigM * toInteger(s.q2) - 3 * bigM * bigN * toInteger(s.q1) +
-                    3 * bigN * bigN * toInteger(s.q0)) +
-           s.crossing;
+    return Checked(value);
+}
+
+UnsignedWide greatestCommonDivisor(UnsignedWide a, UnsignedWide b)
+{
+    while (b != 0) {
+        const UnsignedWide rest = a % b;
+        a = b;
+        b = rest;
+    }
+    return a;
+}
+
+// A fraction of checked integers in lowest terms, or nothing after an overflow.
+std::optional<Rational> fraction(Checked numerator, Checked denominator)
+{
+    if (numerator.overflow || denominator.overflow)
+        return std::nullopt;
+    Wide n = numerator.value, d = denominator.value;
+    if (d < 0) {
+        n = -n;
+        d = -d;
+    }
+    const auto divisor = static_cast<Wide>(greatestCommonDivisor(
+        static_cast<UnsignedWide>(n < 0 ? -n : n), static_cast<UnsignedWide>(d)));
+    Rational value;
+    value.get_num() = toInteger(n / divisor);
+    value.get_den() = toInteger(d / divisor);
+    return value; // in lowest terms already, with a positive denominator
+}
+
+std::optional<Rational> fraction(const Integer& numerator, const Integer& denominator)
+{
+    return Fraction(numerator, denominator);
+}
+
+// What the figures are made of, in the common-denominator units: the integrals, the
+// extreme corners of material, and the parts beyond the centroidal axes.
+template <typename N> struct Totals {
+    N area2, x6, y6, xx12, yy12, xy24;
+    N top, bottom, left, right;
+    N aboveQ0, aboveQ1, aboveQ2, rightQ0, rightQ1, rightQ2;
+    N denominator;
+};
+
+// The figures from the totals, each fraction in lowest terms; nothing when a number
+// outgrows N. With m = 3·(2·area), the centroid is (x6/m, y6/m); Green's theorem gives the
+// first moment of the part above it as −½ ∮ (y − yc)² dx, 3·m²·∮ being
+// m²·q2 − 3·m·y6·q1 + 3·y6²·q0, and that of the part to its right as ½ ∮ (x − xc)² dy.
+template <typename N> std::optional<PolygonProperties> figuresOf(const Totals<N>& t)
+{
+    const N three = N(3), two = N(2), four = N(4);
+    const N& a2 = t.area2;
+    const N m = three * a2, d = t.denominator;
+    const N md = m * d, d2 = d * d, d4 = d2 * d2;
+    const N moments = N(36) * a2 * d4;
+    const N scale = N(6) * m * m * d2 * d;
+    const auto beyond = [&](const N& n, const N& q0, const N& q1, const N& q2) -> N {
+        return m * m * q2 - three * m * n * q1 + three * n * n * q0;
+    };
+    const std::optional<Rational> parts[] = {
+        fraction(a2, two * d2),
+        fraction(t.x6, md),
+        fraction(t.y6, md),
+        fraction(three * a2 * t.yy12 - two * t.y6 * t.y6, moments),
+        fraction(three * a2 * t.xx12 - two * t.x6 * t.x6, moments),
+        fraction(three * a2 * t.xy24 - four * t.x6 * t.y6, two * moments),
+        fraction(t.top * m - t.y6, md),
+        fraction(t.y6 - t.bottom * m, md),
+        fraction(t.x6 - t.left * m, md),
+        fraction(t.right * m - t.x6, md),
+        fraction(N(0) - beyond(t.y6, t.aboveQ0, t.aboveQ1, t.aboveQ2), scale),
+        fraction(beyond(t.x6, t.rightQ0, t.rightQ1, t.rightQ2), scale),
+    };
+    for (const auto& part : parts)
+        if (!part)
+            return std::nullopt;
+    return PolygonProperties{*parts[0], {*parts[1], *parts[2]},
+                             *parts[3], *parts[4],
+                             *parts[5], *parts[6],
+                             *parts[7], *parts[8],
+                             *parts[9], *parts[10],
+                             *parts[11]};
 }
 
 // The properties of outlines with integer corners in units of 1/denominator.
@@ -155,35 +265,61 @@ PolygonProperties integrateOutlines(const std::vector<std::vector<IntegerPoint<I
             }
         outlines.push_back(std::move(outline));
     }
-
-    PolygonProperties p{};
     if (!anyMaterial || signOf(total.area2) <= 0)
-        return p;
-    const Integer a2 = toInteger(total.area2), x6 = toInteger(total.x6), y6 = toInteger(total.y6);
-    const Integer& d = denominator;
-    const Integer d2 = d * d, d4 = d2 * d2;
-    // the centroid is n/m in the common-denominator units, with m = 3·(2·area)
-    const Int m = Int(3) * total.area2;
-    const Integer bigM = toInteger(m), md = bigM * d;
-    p.area = Fraction(a2, 2 * d2);
-    p.centroid = {Fraction(x6, md), Fraction(y6, md)};
-    p.Ix = Fraction(3 * a2 * toInteger(total.yy12) - 2 * y6 * y6, 36 * a2 * d4);
-    p.Iy = Fraction(3 * a2 * toInteger(total.xx12) - 2 * x6 * x6, 36 * a2 * d4);
-    p.Ixy = Fraction(3 * a2 * toInteger(total.xy24) - 4 * x6 * y6, 72 * a2 * d4);
-    p.above = Fraction(toInteger(top) * bigM - y6, md);
-    p.below = Fraction(y6 - toInteger(bottom) * bigM, md);
-    p.left = Fraction(x6 - toInteger(left) * bigM, md);
-    p.right = Fraction(toInteger(right) * bigM - x6, md);
+        return {};
 
-    // Green's theorem: ∫∫(y − yc) dA over the part above = −½ ∮ (y − yc)² dx, and to the
-    // right ∫∫(x − xc) dA = ½ ∮ (x − xc)² dy; the line itself adds nothing.
-    const Rational scale(6 * bigM * bigM * d2 * d);
+    const Int m = Int(3) * total.area2;
     const auto above =
         beyondLine(outlines, &IntegerPoint<Int>::y, &IntegerPoint<Int>::x, total.y6, m);
     const auto rightOf =
         beyondLine(outlines, &IntegerPoint<Int>::x, &IntegerPoint<Int>::y, total.x6, m);
-    p.Sx = -squaredDistanceIntegral(above, total.y6, m) / scale;
-    p.Sy = squaredDistanceIntegral(rightOf, total.x6, m) / scale;
+    // the parts of slanted edges that cross an axis are rare fractions: GMP's
+    if constexpr (std::is_same_v<Int, Wide>)
+        if (sgn(above.crossing) == 0 && sgn(rightOf.crossing) == 0 &&
+            mpz_fits_slong_p(denominator.get_mpz_t()) != 0) {
+            const Totals<Checked> small{checked(total.area2),
+                                        checked(total.x6),
+                                        checked(total.y6),
+                                        checked(total.xx12),
+                                        checked(total.yy12),
+                                        checked(total.xy24),
+                                        checked(top),
+                                        checked(bottom),
+                                        checked(left),
+                                        checked(right),
+                                        checked(above.q0),
+                                        checked(above.q1),
+                                        checked(above.q2),
+                                        checked(rightOf.q0),
+                                        checked(rightOf.q1),
+                                        checked(rightOf.q2),
+                                        checked(denominator.get_si())};
+            if (auto figures = figuresOf(small))
+                return *figures;
+        }
+    const Totals<Integer> exact{toInteger(total.area2),
+                                toInteger(total.x6),
+                                toInteger(total.y6),
+                                toInteger(total.xx12),
+                                toInteger(total.yy12),
+                                toInteger(total.xy24),
+                                toInteger(top),
+                                toInteger(bottom),
+                                toInteger(left),
+                                toInteger(right),
+                                toInteger(above.q0),
+                                toInteger(above.q1),
+                                toInteger(above.q2),
+                                toInteger(rightOf.q0),
+                                toInteger(rightOf.q1),
+                                toInteger(rightOf.q2),
+                                denominator};
+    PolygonProperties p = *figuresOf(exact);
+    // the crossing parts, in the scale of m²·q2, divided like the rest
+    const Integer bigM = toInteger(m);
+    const Rational scale(6 * bigM * bigM * denominator * denominator * denominator);
+    p.Sx -= above.crossing / scale;
+    p.Sy += rightOf.crossing / scale;
     return p;
 }
 
@@ -194,45 +330,51 @@ PolygonProperties ComputePolygonSection(const std::vector<Contour>& section)
     // every corner over one common denominator
     Integer denominator = 1;
     std::size_t edges = 0;
-    const auto include = [&denominator](const Integer& other) {
-        if (mpz_divisible_p(denominator.get_mpz_t(), other.get_mpz_t()) == 0)
-            mpz_lcm(denominator.get_mpz_t(), denominator.get_mpz_t(), other.get_mpz_t());
-    };
     for (const Contour& contour : section) {
         edges += contour.points.size();
-        for (const Point& point : contour.points) {
-            include(point.x.get_den());
-            include(point.y.get_den());
-        }
+        for (const Point& point : contour.points)
+            for (const Rational* coordinate : {&point.x, &point.y})
+                if (coordinate->get_den() != 1 &&
+                    mpz_divisible_p(denominator.get_mpz_t(), coordinate->get_den_mpz_t()) == 0)
+                    mpz_lcm(denominator.get_mpz_t(), denominator.get_mpz_t(),
+                            coordinate->get_den_mpz_t());
     }
     std::vector<bool> holes;
-    std::vector<std::vector<IntegerPoint<Integer>>> corners;
-    bool fast = edges < FastEdgeLimit;
-    Integer scaled;
-    const auto toCommon = [&](const Rational& value) -> const Integer& {
-        if (value.get_den() == denominator)
-            return value.get_num();
-        mpz_divexact(scaled.get_mpz_t(), denominator.get_mpz_t(), value.get_den_mpz_t());
-        scaled *= value.get_num();
-        return scaled;
-    };
-    std::vector<std::vector<IntegerPoint<Wide>>> small;
-    for (const Contour& contour : section) {
+    for (const Contour& contour : section)
         holes.push_back(contour.hole);
-        auto& outline = corners.emplace_back();
-        auto& smallOutline = small.emplace_back();
-        for (const Point& point : contour.points) {
-            IntegerPoint<Integer> corner{toCommon(point.x), 0};
-            corner.y = toCommon(point.y);
-            fast = fast && mpz_cmpabs_ui(corner.x.get_mpz_t(), FastCoordinateLimit) < 0 &&
-                   mpz_cmpabs_ui(corner.y.get_mpz_t(), FastCoordinateLimit) < 0;
-            if (fast)
-                smallOutline.push_back({Wide(corner.x.get_si()), Wide(corner.y.get_si())});
-            outline.push_back(std::move(corner));
+
+    // Small corners go straight into 128-bit integers, the rest through GMP's.
+    const bool smallDenominator = mpz_cmp_ui(denominator.get_mpz_t(), FastCoordinateLimit) < 0;
+    const long d = smallDenominator ? denominator.get_si() : 0;
+    const auto small = [&](const Rational& value, Wide& scaled) {
+        if (!smallDenominator || mpz_cmpabs_ui(value.get_num_mpz_t(), FastCoordinateLimit) >= 0)
+            return false;
+        scaled = Wide(value.get_num().get_si()) * (d / value.get_den().get_si());
+        return scaled < Wide(FastCoordinateLimit) && scaled > -Wide(FastCoordinateLimit);
+    };
+    if (edges < FastEdgeLimit) {
+        std::vector<std::vector<IntegerPoint<Wide>>> corners;
+        bool fits = true;
+        for (const Contour& contour : section) {
+            auto& outline = corners.emplace_back();
+            outline.reserve(contour.points.size());
+            for (const Point& point : contour.points) {
+                IntegerPoint<Wide> corner;
+                fits = fits && small(point.x, corner.x) && small(point.y, corner.y);
+                outline.push_back(corner);
+            }
         }
+        if (fits)
+            return integrateOutlines(corners, holes, denominator);
     }
-    return fast ? integrateOutlines(small, holes, denominator)
-                : integrateOutlines(corners, holes, denominator);
+    std::vector<std::vector<IntegerPoint<Integer>>> corners;
+    for (const Contour& contour : section) {
+        auto& outline = corners.emplace_back();
+        for (const Point& point : contour.points)
+            outline.push_back({point.x.get_num() * (denominator / point.x.get_den()),
+                               point.y.get_num() * (denominator / point.y.get_den())});
+    }
+    return integrateOutlines(corners, holes, denominator);
 }
 
 Contour Rectangle(const Rational& x, const Rational& y, const Rational& width,

@@ -73,8 +73,9 @@ void HalfAngleBounds(const real_forms::Angle& form, long bits, Rational& low, Ra
 {
     mpfr_t ry, rx, angle, pi;
     mpfr_inits2(bits, ry, rx, angle, pi, static_cast<mpfr_ptr>(nullptr));
-    mpfr_set_q(ry, form.y.get_mpq_t(), MPFR_RNDN);
-    mpfr_set_q(rx, form.x.get_mpq_t(), MPFR_RNDN);
+    // the two over one denominator, as whole numbers: each rounded once
+    mpfr_set_z(ry, Integer(form.y.get_num() * form.x.get_den()).get_mpz_t(), MPFR_RNDN);
+    mpfr_set_z(rx, Integer(form.x.get_num() * form.y.get_den()).get_mpz_t(), MPFR_RNDN);
     mpfr_atan2(angle, ry, rx, MPFR_RNDN);
     mpfr_mul_ui(angle, angle, 90, MPFR_RNDN);
     mpfr_const_pi(pi, MPFR_RNDN);

@@ -219,7 +219,7 @@ Precision::Steps Precision::truncate(const Real& x, const Integer& divisor, bool
 
 std::optional<Decimal> Precision::written(const Steps& cut) const
 {
-    if (cmp(abs(cut.whole), largestOrdinaryInteger()) >= 0)
+    if (mpz_cmpabs(cut.whole.get_mpz_t(), largestOrdinaryInteger().get_mpz_t()) >= 0)
         return std::nullopt;
     const Integer whole = cut.split ? cut.whole : Integer(0);
     if (isPowerOfTen) {

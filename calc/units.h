@@ -22,6 +22,13 @@ constexpr int UnitFactorOf(LengthUnit unit)
     return 1000;
 }
 
+// A length typed in `unit`, in millimetres: the decimal point moves, nothing is rounded.
+inline Decimal InMillimetres(Decimal length, LengthUnit unit)
+{
+    length.exponent += unit == LengthUnit::Millimetre ? 0 : unit == LengthUnit::Centimetre ? 1 : 3;
+    return length;
+}
+
 // f^power: how many mm^power make one unit^power.
 inline Rational UnitPower(LengthUnit unit, int power)
 {
