@@ -3,6 +3,7 @@
 #include "report.h"
 #include "request.h"
 #include "sections.h"
+#include "velkor_version.h"
 
 #include <fstream>
 #include <iostream>
@@ -18,7 +19,7 @@ constexpr int UsageFailure = 64;
 const char Usage[] = "usage: velkor-cli SECTION [NAME=VALUE ...] [--unit mm|cm|m] [--precision P] "
                      "[--gamma G] [--json] [variant flags]\n"
                      "       velkor-cli --batch FILE|- [--json]\n"
-                     "       velkor-cli --help\n";
+                     "       velkor-cli --help | --version\n";
 
 void printHelp()
 {
@@ -110,6 +111,10 @@ int main(int argc, char* argv[])
         return usageError("no section given");
     if (words.front() == "--help" || words.front() == "-h") {
         printHelp();
+        return 0;
+    }
+    if (words.front() == "--version") {
+        std::cout << "velkor-cli " << velkor::VersionText << '\n';
         return 0;
     }
     if (words.front() != "--batch")

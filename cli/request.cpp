@@ -76,7 +76,10 @@ std::variant<Request, UsageError> ParseRequest(const std::vector<std::string>& w
     request.section = words.front();
     for (std::size_t k = 1; k < words.size(); ++k) {
         const std::string& word = words[k];
-        const auto option = [&](const char* name) -> std::optional<std::string> {
+        // "--unit mm" or "--unit=mm"
+        const auto option = [&](std::string_view name) -> std::optional<std::string> {
+            if (word.size() > name.size() && word.starts_with(name) && word[name.size()] == '=')
+                return word.substr(name.size() + 1);
             if (word != name)
                 return std::nullopt;
             if (k + 1 == words.size())

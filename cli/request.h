@@ -30,7 +30,8 @@ struct UsageError {
 // A decimal number with "." or "," as separator and nothing else around it.
 std::optional<double> StrictNumber(const std::string& text);
 
-// Parses `SECTION [NAME=VALUE ...] [--unit U] [--precision P] [--gamma G] [--json] [flags]`.
+// Parses `SECTION [NAME=VALUE ...] [--unit U] [--precision P] [--gamma G] [--json] [flags]`;
+// an option's value may also follow it after "=", as in --unit=mm.
 // Names and flags are checked against the section's own lists.
 std::variant<Request, UsageError> ParseRequest(const std::vector<std::string>& words);
 
