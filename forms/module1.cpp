@@ -2,7 +2,6 @@
 
 #include "cross_section.h"
 #include "flanged_section.h"
-#include "flanged_section_form.h"
 #include "hexagon_section.h"
 #include "ibeam_section.h"
 #include "rectangle_section.h"
@@ -31,24 +30,16 @@ velkor::FlangedSectionInput flangedInput(const SectionForm& form)
             form.ticked(QStringLiteral("Check2")), form.ticked(QStringLiteral("Check4"))};
 }
 
-// The sketch draws the principal axes of what the form then shows.
-void presentFlanged(SectionForm& form, const velkor::SectionOutcome& outcome)
-{
-    form.present(outcome);
-    if (auto* flanged = qobject_cast<FlangedSectionForm*>(&form))
-        flanged->showPrincipalAxes();
-}
-
 } // namespace
 
 void CalcChannel(SectionForm& form)
 {
-    presentFlanged(form, velkor::CalcChannel(flangedInput(form)));
+    form.present(velkor::CalcChannel(flangedInput(form)));
 }
 
 void CalcZSection(SectionForm& form)
 {
-    presentFlanged(form, velkor::CalcZSection(flangedInput(form)));
+    form.present(velkor::CalcZSection(flangedInput(form)));
 }
 
 void CalcRectangularTube(SectionForm& form)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "velkor_version.h"
+
 #include <QString>
 
 // The calculation core's number rules with the user's decimal separator.
@@ -11,4 +13,4 @@ char userDecimalSeparator();
 QString formatNumber(double value);
 
 // The program's version, shown on the menu, on every calculator and in the About box.
-inline constexpr double AppVersion = 3.7;
+inline constexpr double AppVersion = velkor::VersionNumber;
