@@ -63,15 +63,15 @@ void addPrincipalAxes(Elements& elements, QPointF centre, std::optional<double> 
     for (const SketchElement& e : elements)
         if (e.visible && e.kind == SketchElement::Kind::Letter)
             taken.push_back(e.bounds.adjusted(-2, -2, 2, 2));
-    const auto free = [&](const QRectF& box) {
+    const auto clearOfLetters = [&](const QRectF& box) {
         return std::none_of(taken.begin(), taken.end(),
                             [&](const QRectF& t) { return t.intersects(box); });
     };
     // how far the axis runs from the centre before it would touch a letter, on both sides
     const auto reach = [&](QPointF direction, double longest) {
         for (double t = 0; t < longest; ++t)
-            if (!free(QRectF(centre + t * direction, QSizeF(0.1, 0.1))) ||
-                !free(QRectF(centre - t * direction, QSizeF(0.1, 0.1))))
+            if (!clearOfLetters(QRectF(centre + t * direction, QSizeF(0.1, 0.1))) ||
+                !clearOfLetters(QRectF(centre - t * direction, QSizeF(0.1, 0.1))))
                 return std::max(0.0, t - 3);
         return longest;
     };
@@ -91,7 +91,7 @@ void addPrincipalAxes(Elements& elements, QPointF centre, std::optional<double> 
         };
         const auto freeBox = [&](double half) -> std::optional<QRectF> {
             for (const auto& [end, side] : {std::pair(1, 1), {1, -1}, {-1, 1}, {-1, -1}})
-                if (free(letterBox(half, end, side)))
+                if (clearOfLetters(letterBox(half, end, side)))
                     return letterBox(half, end, side);
             return std::nullopt;
         };
