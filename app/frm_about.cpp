@@ -4,6 +4,7 @@
 #include "number_text.h"
 #include "platform_services.h"
 #include "section_pictures.h"
+#include "velkor_paths.h"
 
 #include <QFont>
 #include <QFrame>
@@ -92,11 +93,13 @@ frmAbout::frmAbout(PlatformServices& services)
     texts->addWidget(
         label("lblDescription", QStringLiteral("Расчет геометрических характеристик сечений"),
               QStringLiteral("Calculation of geometrical properties of cross-sections")));
-    texts->addWidget(label("Label1", QStringLiteral("Автор: разработчики Velkor"),
+    // the author and where to write: the manual page and the installed user guide say
+    texts->addWidget(label("Label1", QStringLiteral("Автор: разработчики Velkor (man velkor)"),
                            QStringLiteral("Author")));
-    texts->addWidget(label("Label2",
-                           QStringLiteral("Замечания и предложения: на странице проекта Velkor"),
-                           QStringLiteral("Comments and suggestions")));
+    texts->addWidget(
+        label("Label2",
+              QStringLiteral("Замечания и предложения: ") + QString::fromUtf8(velkor::ReadmePath),
+              QStringLiteral("Comments and suggestions")));
     auto* note = label("Label3", SeparatorNote, SeparatorNoteHint);
     note->setWordWrap(true);
     texts->addWidget(note);

@@ -12,6 +12,7 @@
 #include "frm_about.h"
 #include "number_text.h"
 #include "section_pictures.h"
+#include "window_placement.h"
 
 #include <QCloseEvent>
 #include <QFont>
@@ -152,8 +153,10 @@ SectionForm* Velkor::showSectionForm(const QString& buttonName)
     // A form that unloads on "Выход" and is closed waits for its deletion: load a new one.
     if (!form.isNull() && form->unloadsOnExit() && !form->isVisible())
         delete form.data();
-    if (form.isNull())
+    if (form.isNull()) {
         form = section->create(services);
+        moveBeside(*form, *this, windowsBeside());
+    }
     form->show();
     form->raise();
     form->activateWindow();
@@ -165,12 +168,22 @@ frmAbout* Velkor::showAbout()
     // A box that "OK" has just closed waits for its deletion; it is not loaded any more.
     if (!about.isNull() && !about->isVisible())
         delete about.data();
-    if (about.isNull())
+    if (about.isNull()) {
         about = new frmAbout(services);
+        moveBeside(*about, *this, windowsBeside());
+    }
     about->show();
     about->raise();
     about->activateWindow();
     return about;
+}
+
+int Velkor::windowsBeside() const
+{
+    int shown = about && about->isVisible() ? 1 : 0;
+    for (const auto& [name, form] : loadedForms)
+        shown += form && form->isVisible() ? 1 : 0;
+    return shown;
 }
 
 void Velkor::closeEvent(QCloseEvent* event)

@@ -18,9 +18,10 @@ public:
     ~Velkor() override;
 
     // ShowSectionForm: the calculator opened by the menu button `buttonName`, loaded if it
-    // is not loaded yet, shown and brought to the front.
+    // is not loaded yet (and then placed beside the menu), shown and brought to the front.
     SectionForm* showSectionForm(const QString& buttonName);
-    // "Инфо": the About box, loaded if it is not loaded, shown and brought to the front.
+    // "Инфо": the About box, loaded if it is not loaded (and then placed beside the menu),
+    // shown and brought to the front.
     frmAbout* showAbout();
 
 signals:
@@ -31,6 +32,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The calculators and About box on show: a window opened next cascades from them.
+    int windowsBeside() const;
+
     PlatformServices& services;
     std::map<QString, QPointer<SectionForm>> loadedForms;
     QPointer<frmAbout> about; // null once its "OK" has unloaded it

@@ -3,6 +3,7 @@
 #include "numbers.h"
 #include "report.h"
 #include "request.h"
+#include "velkor_version.h"
 
 #include <fstream>
 #include <iostream>
@@ -18,7 +19,7 @@ constexpr int UsageFailure = 64;
 const char Usage[] = "usage: velkor-cli SECTION [NAME=VALUE ...] [--unit mm|cm|m] [--precision P] "
                      "[--gamma G] [--json] [variant flags]\n"
                      "       velkor-cli --batch FILE|- [--json]\n"
-                     "       velkor-cli --help\n";
+                     "       velkor-cli --help | --version\n";
 
 // "D=14.2" for a dimension with its design text, "h=(b)" for one that follows a tie.
 std::string defaultOf(const velkor::SectionEntry& section, const velkor::DimensionSpec& dimension)
@@ -127,6 +128,10 @@ int main(int argc, char* argv[])
         return usageError("no section given");
     if (words.front() == "--help" || words.front() == "-h") {
         printHelp();
+        return 0;
+    }
+    if (words.front() == "--version") {
+        std::cout << "velkor-cli " << velkor::VersionText << '\n';
         return 0;
     }
     if (words.front() != "--batch")

@@ -36,9 +36,10 @@ struct UsageError {
 // around it; exactly as written.
 std::optional<Decimal> StrictNumber(std::string_view text);
 
-// Parses `SECTION [NAME=VALUE ...] [--unit U] [--precision P] [--gamma G] [--json] [flags]`.
-// Names and flags are checked against the section's own lists, and a dimension the chosen
-// shape does not use, or one that a flag makes follow another, is refused.
+// Parses `SECTION [NAME=VALUE ...] [--unit U] [--precision P] [--gamma G] [--json] [flags]`;
+// an option's value may also follow it after "=", as in --unit=mm. Names and flags are
+// checked against the section's own lists, and a dimension the chosen shape does not use,
+// or one that a flag makes follow another, is refused.
 std::variant<Request, UsageError> ParseRequest(const std::vector<std::string>& words);
 
 // The calculator's inputs for a request: a dimension left out takes the calculator's

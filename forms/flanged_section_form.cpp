@@ -9,7 +9,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 
 #include <array>
 #include <utility>
@@ -82,13 +81,17 @@ FlangedSectionForm::FlangedSectionForm(PlatformServices& services,
         connect(drawn, &QCheckBox::toggled, this, &FlangedSectionForm::redraw);
     connect(angleSwitch, &QCheckBox::toggled, this,
             [this](bool angle) { angle ? showAngle() : showFlangedSection(); });
+    // a changed shape no longer has the axes of the results on show; the next calculation
+    // draws its own
+    for (QCheckBox* variant :
+         {angleSwitch, equalLegs, equalLegThickness, equalWidths, equalThicknesses})
+        connect(variant, &QCheckBox::toggled, this, [this] { showPrincipalAxes(std::nullopt); });
 
     addResults();
     addPrincipalAxesResults();
-    // the unit switch clears the results, and with them the axes, unless it recalculates
-    for (const char* option : {"Option1", "Option2", "Option3"})
-        connect(findChild<QRadioButton*>(option), &QRadioButton::toggled, this,
-                &FlangedSectionForm::showPrincipalAxes);
+    connect(this, &SectionForm::resultsShown, this,
+            [this] { showPrincipalAxes(velkor::Approximately(readNumber(angleResult->text()))); });
+    connect(this, &SectionForm::resultsCleared, this, [this] { showPrincipalAxes(std::nullopt); });
 }
 
 // Three columns: the X values, the Y values, and the area, centroid distances and weight.
@@ -171,12 +174,9 @@ void FlangedSectionForm::addPrincipalAxesResults()
                  grouped);
 }
 
-// The sketch shows the axes of the figures on show, so it reads the angle they show.
-void FlangedSectionForm::showPrincipalAxes()
+void FlangedSectionForm::showPrincipalAxes(std::optional<double> alpha)
 {
-    const QString shown = angleResult->text();
-    principalAngle =
-        shown.isEmpty() ? std::nullopt : std::optional(velkor::Approximately(readNumber(shown)));
+    principalAngle = alpha;
     redraw();
 }
 

@@ -44,9 +44,6 @@ class FlangedSectionForm : public SectionForm {
     Q_OBJECT
 public:
     const SectionSketch& sketch() const { return *drawing; }
-    // Draws the principal axes at the angle the results show, or hides them while the
-    // results are cleared; after every calculation and unit switch.
-    void showPrincipalAxes();
 
 protected:
     FlangedSectionForm(PlatformServices& services, FlangedFormDescription description);
@@ -58,6 +55,9 @@ private:
     void showFlangedSection();
     FlangedSketchState sketchState() const;
     void redraw();
+    // The sketch draws the principal axes of the results on show, at the angle they give,
+    // and only on the shape they were computed for.
+    void showPrincipalAxes(std::optional<double> alpha);
 
     const FlangedFormDescription texts;
     SectionSketch* drawing;

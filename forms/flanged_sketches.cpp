@@ -1,5 +1,6 @@
 #include "flanged_sketches.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -54,23 +55,60 @@ void addAxes(Elements& elements, QPointF centre, double left, double right, doub
 
 // The principal axes u and v as thin dash-dot lines through the centroid, u at `alpha`
 // degrees counter-clockwise from X (on screen y runs down); hidden while no angle is shown.
+// Added after everything else: an axis stops short of the first letter in its way, on
+// either side of the centroid alike, and the letters u and v keep clear of the others.
 void addPrincipalAxes(Elements& elements, QPointF centre, std::optional<double> alpha)
 {
+    std::vector<QRectF> taken;
+    for (const SketchElement& e : elements)
+        if (e.visible && e.kind == SketchElement::Kind::Letter)
+            taken.push_back(e.bounds.adjusted(-2, -2, 2, 2));
+    const auto clearOfLetters = [&](const QRectF& box) {
+        return std::none_of(taken.begin(), taken.end(),
+                            [&](const QRectF& t) { return t.intersects(box); });
+    };
+    // how far the axis runs from the centre before it would touch a letter, on both sides
+    const auto reach = [&](QPointF direction, double longest) {
+        for (double t = 0; t < longest; ++t)
+            if (!clearOfLetters(QRectF(centre + t * direction, QSizeF(0.1, 0.1))) ||
+                !clearOfLetters(QRectF(centre - t * direction, QSizeF(0.1, 0.1))))
+                return std::max(0.0, t - 3);
+        return longest;
+    };
+
     const double radians = alpha.value_or(0) * std::numbers::pi / 180;
     const QPointF u{std::cos(radians), -std::sin(radians)};
     const QPointF v{u.y(), -u.x()}; // u turned a right angle counter-clockwise
-    // each letter beside the end of its axis, on the side of the other axis, clear of it
+    // Each letter beside an end of its axis, clear of the other letters: at the positive
+    // end on the side of the other axis if there is room, else on its other side or at
+    // the other end; the axis is shortened until one of these is free.
     const auto axis = [&](const char* line, const char* letterName, const QString& text,
-                          QPointF direction, QPointF aside, double half, const QString& toolTip) {
+                          QPointF direction, QPointF aside, double longest,
+                          const QString& toolTip) {
+        const auto letterBox = [&](double half, double end, double side) {
+            const QPointF at = centre + end * (half + 6) * direction + side * 8 * aside;
+            return QRectF(at.x() - 6, at.y() - 7, 12, 14);
+        };
+        const auto freeBox = [&](double half) -> std::optional<QRectF> {
+            for (const auto& [end, side] : {std::pair(1, 1), {1, -1}, {-1, 1}, {-1, -1}})
+                if (clearOfLetters(letterBox(half, end, side)))
+                    return letterBox(half, end, side);
+            return std::nullopt;
+        };
+        double half = reach(direction, longest);
+        std::optional<QRectF> found = freeBox(half);
+        while (!found && half > 22)
+            found = freeBox(half -= 2);
+        const QRectF box = found.value_or(letterBox(half, 1, 1));
         SketchElement e =
             sketchLine(QString::fromLatin1(line),
                        {centre - half * direction, centre + half * direction}, Principal);
         e.penStyle = Qt::DashDotLine;
         e.visible = alpha.has_value();
         elements.push_back(e);
-        const QPointF end = centre + (half + 6) * direction + 8 * aside;
-        letter(elements, letterName, text, {end.x() - 6, end.y() - 7, 12, 14}, toolTip, Principal);
+        letter(elements, letterName, text, box, toolTip, Principal);
         elements.back().visible = alpha.has_value();
+        taken.push_back(box);
     };
     axis("AxisU", "LetterU", QStringLiteral("u"), u, v, 84, QStringLiteral("Главная ось u"));
     axis("AxisV", "LetterV", QStringLiteral("v"), v, -u, 76, QStringLiteral("Главная ось v"));
@@ -138,7 +176,6 @@ std::vector<SketchElement> ChannelSketch(const FlangedSketchState& state)
     edge(e, "Line24", {x0 + B2, bottom}, {x0, bottom});
     edge(e, "Line26", {x0, bottom}, {x0, top});
     addAxes(e, centre, 36, 222, bottom + 24);
-    addPrincipalAxes(e, centre, state.principalAngle);
 
     // H at the left
     thin(e, "Line3", {x0 - 4, top}, {28, top});
@@ -180,6 +217,7 @@ std::vector<SketchElement> ChannelSketch(const FlangedSketchState& state)
 
     if (state.angle)
         hideUpperFlange(e);
+    addPrincipalAxes(e, centre, state.principalAngle);
     return e;
 }
 
@@ -210,7 +248,6 @@ std::vector<SketchElement> ZSectionSketch(const FlangedSketchState& state)
     edge(e, "Line5", {end, bottom - t2}, {webLeft, bottom - t2});
     edge(e, "Line6", {webLeft, bottom - t2}, {webLeft, top});
     addAxes(e, centre, 30, 246, bottom + 24);
-    addPrincipalAxes(e, centre, state.principalAngle);
 
     // H and t2 at the left
     thin(e, "Line3", {webLeft - 4, top}, {16, top});
@@ -224,7 +261,7 @@ std::vector<SketchElement> ZSectionSketch(const FlangedSketchState& state)
     letter(e, "Label9", QStringLiteral("t2"), {44, bottom - t2 - 38, 18, 14}, thickness);
     // s across the web
     horizontal(e, "Line18", "Line25", "Line19", 128, webLeft, webRight);
-    letter(e, "Label11", QStringLiteral("s"), {webRight + 16, 112, 12, 14},
+    letter(e, "Label11", QStringLiteral("s"), {webRight + 16, 130, 12, 14},
            QStringLiteral("Толщина стенки двутавра"));
     // B1 above the upper flange, t1 beside its free end
     thin(e, "Line14", {webLeft, 36}, {webLeft, 16});
@@ -249,5 +286,6 @@ std::vector<SketchElement> ZSectionSketch(const FlangedSketchState& state)
 
     if (state.angle)
         hideUpperFlange(e);
+    addPrincipalAxes(e, centre, state.principalAngle);
     return e;
 }

@@ -22,6 +22,7 @@ FrameDescription frame()
 {
     FrameDescription d;
     d.caption = QStringLiteral("Коробчатое сечение");
+    d.weightCell = GridCell{1, 2}; // below the area
     d.routine = &CalcRectangularTube;
     d.legend = QStringLiteral("I - момент инерции;        W - момент сопротивления;     "
                               "i - радиус инерции;           A - площадь сечения;              "

@@ -70,8 +70,6 @@ Form2::Form2(PlatformServices& services)
     wallBox = addLengthInput({"Label3", QStringLiteral("t ="), {}, "Text2", QStringLiteral("0.5"),
                               QStringLiteral("Толщина стенки"), "Label10"});
     diameterCaption = findChild<QLabel*>(QStringLiteral("Label2"));
-    wallCaption = findChild<QLabel*>(QStringLiteral("Label3"));
-    wallUnit = findChild<QLabel*>(QStringLiteral("Label10"));
     auto* solid = addCheckBox(QStringLiteral("Check1"), QStringLiteral("Круглое сечение"),
                               QStringLiteral("Сплошное круглое сечение"));
     connect(solid, &QCheckBox::toggled, this, &Form2::showSolid);
@@ -97,9 +95,7 @@ void Form2::showSolid(bool solid)
     setHint(diameterBox, diameterHint);
 
     // the wall keeps its text while hidden and shows it again for the tube
-    for (QWidget* wallControl : {static_cast<QWidget*>(wallCaption), static_cast<QWidget*>(wallUnit),
-                                 static_cast<QWidget*>(wallBox)})
-        wallControl->setVisible(!solid);
+    setLengthVisible(wallBox, !solid);
     drawing->setElementFill(QStringLiteral("Shape2"), solid ? Qt::FDiagPattern : Qt::NoBrush);
     for (const char* wallElement : {"Shape1", "Label4", "Line4", "Line5", "Line6"})
         drawing->setElementVisible(QString::fromLatin1(wallElement), !solid);

@@ -21,7 +21,5 @@ private:
     SectionSketch* drawing;
     QLineEdit* diameterBox;
     QLineEdit* wallBox;
-    QLabel* wallCaption;
-    QLabel* wallUnit;
     QLabel* diameterCaption;
 };

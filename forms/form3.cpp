@@ -17,6 +17,7 @@ FrameDescription frame()
 {
     FrameDescription d;
     d.caption = QStringLiteral("Квадратное\\ прямоугольное сечение");
+    d.weightCell = GridCell{1, 2}; // below the area
     d.routine = &CalcRectangle;
     d.specificWeight = QStringLiteral("600");
     d.precisionEntries = 10;

@@ -19,6 +19,7 @@ FrameDescription frame()
 {
     FrameDescription d;
     d.caption = QStringLiteral("Крестообразное сечение");
+    d.weightCell = GridCell{1, 2}; // below the area
     d.routine = &CalcCross;
     d.legend = QStringLiteral("I - момент инерции;        W - момент сопротивления;     "
                               "i - радиус инерции;           A - площадь сечения;              "

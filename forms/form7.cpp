@@ -23,6 +23,9 @@ FrameDescription frame()
     FrameDescription d;
     d.caption = ISectionCaption;
     d.routine = &CalcIBeam;
+    // in columns, as the channel and Z forms have them, to fit on a laptop's screen
+    d.checkBoxesBelowPrecision = true;
+    d.weightCell = GridCell{2, 2}; // below the area and the centroid
     d.legend = QStringLiteral("I - момент инерции;         W - момент сопротивления;    "
                               "i - радиус инерции;            A - площадь сечения;             "
                               "S - статический момент полусечения;                          "
@@ -39,8 +42,9 @@ const SketchElements& designSketch()
         SketchElements e;
         addOutline(e, {"Line23", "Line15", "Line27", "Line14"},
                    QPolygonF({{60, 50}, {180, 50}, {180, 62}, {60, 62}}));
-        addOutline(e, {"Line26"}, QPolygonF({{114, 62}, {114, 148}}));
-        addOutline(e, {"Line6"}, QPolygonF({{126, 62}, {126, 148}}));
+        // two corners alone would read as a QRectF, so the points are listed as such
+        addOutline(e, {"Line26"}, QPolygonF(QList<QPointF>{{114, 62}, {114, 148}}));
+        addOutline(e, {"Line6"}, QPolygonF(QList<QPointF>{{126, 62}, {126, 148}}));
         addOutline(e, {"Line5", "Line11", "Line24", "Line10"},
                    QPolygonF({{60, 148}, {180, 148}, {180, 160}, {60, 160}}));
 
@@ -173,20 +177,31 @@ Form7::Form7(PlatformServices& services)
     drawing = new SectionSketch({250, 214}, designSketch());
     setSketch(drawing);
 
-    const auto latin = UnitSpelling::LatinInCentimetres;
-    heightBox =
-        addLengthInput({"Label59", QStringLiteral("H="), QString(), "Text7", QStringLiteral("19.3"),
-                        QStringLiteral("Высота сечения"), "Label57", latin});
-    width1Box = addLengthInput({"Label61", QStringLiteral("B1="), QString(), "Text9",
-                                QStringLiteral("15"), FlangeWidth, "Label56", latin});
-    thickness1Box = addLengthInput({"Label60", QStringLiteral("tf1="), QString(), "Text8",
-                                    QStringLiteral("0.9"), FlangeThickness, "Label55", latin});
-    addLengthInput({"Label13", QStringLiteral("tw="), QString(), "Text3", QStringLiteral("0.6"),
-                    QStringLiteral("Толщина стенки "), "Label32"});
-    width2Box = addLengthInput({"Label2", QStringLiteral("B2="), QString(), "Text1",
-                                QStringLiteral("15"), FlangeWidth, "Label33"});
-    thickness2Box = addLengthInput({"Label3", QStringLiteral("tf2="), QString(), "Text2",
-                                    QStringLiteral("0.9"), FlangeThickness, "Label34"});
+    // flange 1 in the left column and flange 2 in the right one; the tab order runs down
+    // the left column first
+    const auto inCell = [this](LengthInput input, GridCell cell) {
+        input.cell = cell;
+        return addLengthInput(input);
+    };
+    const auto latin = UnitSpelling::LatinInCentimetres, plain = UnitSpelling::Cyrillic;
+    heightBox = inCell({"Label59", QStringLiteral("H="), QString(), "Text7", QStringLiteral("19.3"),
+                        QStringLiteral("Высота сечения"), "Label57", latin},
+                       {0, 0});
+    width1Box = inCell({"Label61", QStringLiteral("B1="), QString(), "Text9", QStringLiteral("15"),
+                        FlangeWidth, "Label56", latin},
+                       {1, 0});
+    thickness1Box = inCell({"Label60", QStringLiteral("tf1="), QString(), "Text8",
+                            QStringLiteral("0.9"), FlangeThickness, "Label55", latin},
+                           {2, 0});
+    inCell({"Label13", QStringLiteral("tw="), QString(), "Text3", QStringLiteral("0.6"),
+            QStringLiteral("Толщина стенки "), "Label32", plain},
+           {0, 1});
+    width2Box = inCell({"Label2", QStringLiteral("B2="), QString(), "Text1", QStringLiteral("15"),
+                        FlangeWidth, "Label33", plain},
+                       {1, 1});
+    thickness2Box = inCell({"Label3", QStringLiteral("tf2="), QString(), "Text2",
+                            QStringLiteral("0.9"), FlangeThickness, "Label34", plain},
+                           {2, 1});
 
     auto* tee = addCheckBox(QStringLiteral("Check1"), QStringLiteral("Тавр\\Двутавр"),
                             QStringLiteral("Переключатель - Тавр/Двутавр"));
@@ -201,14 +216,25 @@ Form7::Form7(PlatformServices& services)
     connect(sameWidth, &QCheckBox::toggled, this, &Form7::showFlange2Width);
     connect(sameThickness, &QCheckBox::toggled, this, &Form7::showFlange2Thickness);
     connect(tee, &QCheckBox::toggled, this, &Form7::showTee);
+    // the T-section has no flange 2: CalcIBeam takes 0 whatever its boxes hold
+    for (QLineEdit* flange2 : {width2Box, thickness2Box})
+        setUnused(flange2, [tee] { return tee->isChecked(); });
 
     for (const ResultOutput& result : ResultsAboutBothAxes())
         addResult(result);
     // Yc is cleared by a unit switch like every other result: an old value under the new
     // unit's label would mislead
-    addResult({"Label52", QStringLiteral("Yc="), "Label51",
-               QStringLiteral("Расстояние до центра тяжести"), "Yc", velkor::Length,
-               ResultColour::AboutX, "Label50", latin});
+    ResultOutput centroid{"Label52",
+                          QStringLiteral("Yc="),
+                          "Label51",
+                          QStringLiteral("Расстояние до центра тяжести"),
+                          "Yc",
+                          velkor::Length,
+                          ResultColour::AboutX,
+                          "Label50",
+                          latin};
+    centroid.cell = {1, 2}; // below the area
+    addResult(centroid);
 }
 
 void Form7::showTee(bool tee)

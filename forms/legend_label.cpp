@@ -26,15 +26,21 @@ QSize LegendLabel::sizeHint() const
             int(lines.size()) * fontMetrics().lineSpacing() + margins.top() + margins.bottom()};
 }
 
+void LegendLabel::paint(QPainter& painter) const
+{
+    const QRect area = contentsRect();
+    const int lineSpacing = fontMetrics().lineSpacing();
+    int y = area.top();
+    for (const QString& line : entries()) {
+        painter.drawText(QRect(area.left(), y, area.width(), lineSpacing),
+                         Qt::AlignLeft | Qt::AlignVCenter, line);
+        y += lineSpacing;
+    }
+}
+
 void LegendLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setPen(palette().color(foregroundRole()));
-    const QRect area = contentsRect();
-    int y = area.top();
-    for (const QString& line : entries()) {
-        painter.drawText(QRect(area.left(), y, area.width(), fontMetrics().lineSpacing()),
-                         Qt::AlignLeft | Qt::AlignVCenter, line);
-        y += fontMetrics().lineSpacing();
-    }
+    paint(painter);
 }

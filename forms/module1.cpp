@@ -1,7 +1,6 @@
 #include "module1.h"
 
 #include "catalogue.h"
-#include "flanged_section_form.h"
 #include "hexagon_section.h"
 #include "section_form.h"
 
@@ -28,14 +27,6 @@ velkor::SectionOutcome compute(const SectionForm& form, const Controls& controls
     input.variant =
         controls.variant != nullptr && form.ticked(QString::fromLatin1(controls.variant));
     return velkor::Compute(*velkor::FindSection(controls.key), std::move(input));
-}
-
-// The sketch draws the principal axes of what the form then shows.
-void presentFlanged(SectionForm& form, const velkor::SectionOutcome& outcome)
-{
-    form.present(outcome);
-    if (auto* flanged = qobject_cast<FlangedSectionForm*>(&form))
-        flanged->showPrincipalAxes();
 }
 
 const Controls FlangedControls{"",
@@ -93,12 +84,12 @@ void CalcChannel(SectionForm& form)
 {
     Controls controls = FlangedControls;
     controls.key = "channel";
-    presentFlanged(form, compute(form, controls));
+    form.present(compute(form, controls));
 }
 
 void CalcZSection(SectionForm& form)
 {
     Controls controls = FlangedControls;
     controls.key = "zsection";
-    presentFlanged(form, compute(form, controls));
+    form.present(compute(form, controls));
 }

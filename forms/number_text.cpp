@@ -33,5 +33,5 @@ velkor::Rational readNumber(const QString& text)
 
 QString versionText()
 {
-    return formatNumber(velkor::Val(AppVersion));
+    return formatNumber(velkor::Val(velkor::VersionText));
 }

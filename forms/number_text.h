@@ -2,6 +2,7 @@
 
 #include "exact.h"
 #include "real.h"
+#include "velkor_version.h"
 
 #include <QString>
 
@@ -23,5 +24,5 @@ QString formatDerived(const velkor::Rational& typed,
 velkor::Rational readNumber(const QString& text);
 
 // The program's version, shown on the menu, on every calculator and in the About box.
-inline constexpr std::string_view AppVersion = "3.7";
 QString versionText();
+

@@ -14,7 +14,8 @@ public:
     // A modal box titled "Ошибка!" with an exclamation icon and a single OK button.
     virtual void showError(QWidget* parent, const QString& message) = 0;
 
-    // The printer-selection dialog; false when the user cancels it.
+    // The printer-selection dialog, opened with `printer` as the form set it up (without
+    // a printer: a PDF file of its own); false when the user cancels it.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
 
     // A modal box with `title`, the message and a single OK button, without an icon.

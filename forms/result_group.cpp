@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <climits>
@@ -29,7 +30,14 @@ QGroupBox* groupResults(QWidget* form, const QString& name, const QString& title
 {
     auto* group = new QGroupBox(title);
     group->setObjectName(name);
-    auto* inner = new QGridLayout(group);
+    // The rows sit in a plain widget inside the group: a screen reader names a label that
+    // has no text by the title of a group box it stands in directly, and so would announce
+    // every empty result as the group's title.
+    auto* cellsWidget = new QWidget;
+    auto* frame = new QVBoxLayout(group);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->addWidget(cellsWidget);
+    auto* inner = new QGridLayout(cellsWidget);
 
     struct Cell {
         QWidget* widget;

@@ -1,22 +1,25 @@
 #include "section_form.h"
 
 #include "accessibility.h"
+#include "form_printout.h"
 #include "legend_label.h"
 #include "number_text.h"
 #include "numbers.h"
 #include "platform_services.h"
+#include "print_file.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDate>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
@@ -110,38 +113,7 @@ QFrame* blueRule()
     return rule;
 }
 
-// The properties by which a result label knows its caption and unit label, for copying.
-constexpr char CaptionOfResult[] = "velkorCaption";
-constexpr char UnitOfResult[] = "velkorUnit";
 constexpr char CopyFilterName[] = "CopyWhenNothingSelected";
-
-QString labelText(const QObject* label)
-{
-    const auto* shown = qobject_cast<const QLabel*>(label);
-    return shown != nullptr ? shown->text() : QString();
-}
-
-// The form as a table of caption, value and unit: tab-separated lines under the form's
-// caption for plain text, and the same rows as an HTML table, which spreadsheets paste as
-// cells.
-QMimeData* copiedTable(const QString& title, const std::vector<std::array<QString, 3>>& rows)
-{
-    QString text = title + QLatin1Char('\n');
-    QString html = QStringLiteral("<table><tr><th colspan=\"3\">") + title.toHtmlEscaped() +
-                   QStringLiteral("</th></tr>");
-    for (const auto& row : rows) {
-        text +=
-            row[0] + QLatin1Char('\t') + row[1] + QLatin1Char('\t') + row[2] + QLatin1Char('\n');
-        html += QStringLiteral("<tr>");
-        for (const QString& cell : row)
-            html += QStringLiteral("<td>") + cell.toHtmlEscaped() + QStringLiteral("</td>");
-        html += QStringLiteral("</tr>");
-    }
-    auto* data = new QMimeData;
-    data->setText(text);
-    data->setHtml(html + QStringLiteral("</table>"));
-    return data;
-}
 
 // Ctrl+C in a box without a selection would copy nothing: left to the form, it copies the
 // results. With a selection the box copies it as usual.
@@ -159,27 +131,6 @@ protected:
         return box != nullptr && !box->hasSelectedText() &&
                static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy);
     }
-};
-
-// Hides the command buttons for as long as it lives, so they come back however printing ends.
-class ButtonsHidden {
-public:
-    explicit ButtonsHidden(const std::array<QPushButton*, 3>& buttons)
-        : buttons(buttons)
-    {
-        for (QPushButton* button : buttons)
-            button->hide();
-    }
-    ~ButtonsHidden()
-    {
-        for (QPushButton* button : buttons)
-            button->show();
-    }
-    ButtonsHidden(const ButtonsHidden&) = delete;
-    ButtonsHidden& operator=(const ButtonsHidden&) = delete;
-
-private:
-    std::array<QPushButton*, 3> buttons;
 };
 
 } // namespace
@@ -209,7 +160,7 @@ SectionForm::SectionForm(PlatformServices& services, FrameDescription frame)
         right->addLayout(checkBoxRow);
     }
     right->addWidget(buildUnitsFrame());
-    auto* specificWeightCaption =
+    specificWeightCaption =
         caption(description.specificWeightCaptionName, QStringLiteral("Удельный вес кг/м. куб."));
     right->addWidget(specificWeightCaption);
     specificWeightBox =
@@ -234,7 +185,7 @@ SectionForm::SectionForm(PlatformServices& services, FrameDescription frame)
     resultGrid = new QGridLayout;
     resultColumn->addLayout(resultGrid);
     root->addWidget(resultArea);
-    auto* weightCaption = caption(description.weightCaptionName, QStringLiteral("Вес кг/м"));
+    weightCaption = caption(description.weightCaptionName, QStringLiteral("Вес кг/м"));
     weightLabel = resultLabel(description.weightResultName, ResultColour::Area);
     describeResult(weightLabel, weightCaption->text(), description.weightToolTip);
     if (description.weightCell) {
@@ -255,22 +206,8 @@ SectionForm::SectionForm(PlatformServices& services, FrameDescription frame)
     addAction(copy);
     resultArea->addAction(copy);
     resultArea->setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(copy, &QAction::triggered, this, [this, specificWeightCaption, weightCaption] {
-        std::vector<std::array<QString, 3>> rows;
-        for (const LengthBox& length : lengthBoxes)
-            if (!length.box->isHidden())
-                rows.push_back({length.caption->text(), length.box->text(), length.unit->text()});
-        rows.push_back({specificWeightCaption->text(), specificWeightBox->text(), {}});
-        for (const ShownResult& result : results)
-            if (!result.label->isHidden() && !result.label->text().isEmpty())
-                rows.push_back(
-                    {labelText(result.label->property(CaptionOfResult).value<QObject*>()),
-                     result.label->text(),
-                     labelText(result.label->property(UnitOfResult).value<QObject*>())});
-        if (!weightLabel->text().isEmpty())
-            rows.push_back({weightCaption->text(), weightLabel->text(), {}});
-        QGuiApplication::clipboard()->setMimeData(copiedTable(windowTitle(), rows));
-    });
+    connect(copy, &QAction::triggered, this,
+            [this] { QGuiApplication::clipboard()->setMimeData(clipboardData(copiedTable())); });
 
     auto* bottom = new QHBoxLayout;
     auto* notes = new QVBoxLayout;
@@ -294,13 +231,12 @@ SectionForm::SectionForm(PlatformServices& services, FrameDescription frame)
     }};
     for (std::size_t k = 0; k < commands.size(); ++k) {
         auto* button = named(new QPushButton(commands[k].second), commands[k].first);
-        // printing hides the buttons; the rest of the form must not move meanwhile
-        QSizePolicy policy = button->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        button->setSizePolicy(policy);
+        // as in a dialog: Return presses the focused button
+        button->setAutoDefault(true);
         buttons->addWidget(button);
         commandButtons[k] = button;
     }
+    commandButtons[0]->setDefault(true);
     setHint(commandButtons[0], QStringLiteral("Расчет"));
     if (!description.printToolTip.isEmpty())
         setHint(commandButtons[1], description.printToolTip);
@@ -359,19 +295,26 @@ QWidget* SectionForm::buildUnitsFrame()
                                              QStringLiteral("сантиметр"), QStringLiteral("метр")};
     const std::array<LengthUnit, 3> units = {LengthUnit::Millimetre, LengthUnit::Centimetre,
                                              LengthUnit::Metre};
+    // Tab enters the group at the selected unit, the arrow keys move within it
+    const auto tabToSelected = [this] {
+        for (QRadioButton* option : unitButtons)
+            option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    };
     for (std::size_t k = 0; k < units.size(); ++k) {
         auto* option = named(new QRadioButton(captions[k]), QStringLiteral("Option%1").arg(k + 1));
         setHint(option, description.unitToolTips[k]);
         option->setChecked(units[k] == LengthUnit::Centimetre);
         const LengthUnit unit = units[k];
         // toggled, not clicked: a change by code or assistive technology switches too
-        connect(option, &QRadioButton::toggled, this, [this, unit](bool selected) {
+        connect(option, &QRadioButton::toggled, this, [this, unit, tabToSelected](bool selected) {
+            tabToSelected();
             if (selected)
                 switchUnit(unit);
         });
         column->addWidget(option);
         unitButtons[k] = option;
     }
+    tabToSelected();
     return frame;
 }
 
@@ -395,7 +338,7 @@ QLineEdit* SectionForm::addLengthInput(const LengthInput& input)
         caption(input.unitLabelName, unitText(LengthUnit::Centimetre, velkor::Length,
                                               input.spelling == UnitSpelling::LatinAtDesign));
     placeInCell(inputGrid, input.cell, {label, box, unit});
-    lengthBoxes.push_back({box, label, unit, {}});
+    lengthBoxes.push_back({box, label, unit, {}, {}});
     unitLabels.push_back({unit, velkor::Length, input.spelling});
     sectionControls.push_back(box);
     orderTabs();
@@ -424,11 +367,9 @@ QLabel* SectionForm::addResult(const ResultOutput& output)
     auto* unit =
         caption(output.unitLabelName, unitText(LengthUnit::Centimetre, output.power,
                                                output.spelling == UnitSpelling::LatinAtDesign));
-    result->setProperty(CaptionOfResult, QVariant::fromValue<QObject*>(label));
-    result->setProperty(UnitOfResult, QVariant::fromValue<QObject*>(unit));
     placeInCell(resultGrid, output.cell, {label, result, unit});
     resultGrid->setColumnStretch(4 * output.cell.column + 3, 1);
-    results.push_back({output.symbol, result});
+    results.push_back({output.symbol, result, label, output.power});
     unitLabels.push_back({unit, output.power, output.spelling});
     return result;
 }
@@ -447,9 +388,25 @@ void SectionForm::setLengthEnabled(QLineEdit* box, bool enabled)
         widget->setEnabled(enabled);
 }
 
+void SectionForm::setLengthVisible(QLineEdit* box, bool visible)
+{
+    const LengthBox& length = lengthBox(box);
+    for (QWidget* widget : {static_cast<QWidget*>(length.caption), static_cast<QWidget*>(box),
+                            static_cast<QWidget*>(length.unit)})
+        widget->setVisible(visible);
+    // a window grows by itself for rows that appear, but keeps the room of hidden ones
+    layout()->activate();
+    resize(width(), sizeHint().height());
+}
+
 void SectionForm::setFollows(QLineEdit* box, std::function<bool()> following)
 {
     lengthBox(box).following = std::move(following);
+}
+
+void SectionForm::setUnused(QLineEdit* box, std::function<bool()> unused)
+{
+    lengthBox(box).unused = std::move(unused);
 }
 
 void SectionForm::addTie(QCheckBox* check, QLineEdit* source, QLineEdit* tied)
@@ -552,6 +509,36 @@ void SectionForm::present(const velkor::SectionOutcome& outcome)
             slot->label->setText(formatNumber(figure.value));
     }
     weightLabel->setText(formatNumber(display.weight));
+
+    CopiedTable table{windowTitle(), inputRows()};
+    for (const ShownResult& r : results)
+        if (!r.label->isHidden() && !r.label->text().isEmpty())
+            table.rows.push_back({r.caption->text(), r.label->text(), unitText(unit, r.power)});
+    table.rows.push_back({weightCaption->text(), weightLabel->text(), {}});
+    calculated = std::move(table);
+    emit resultsShown();
+}
+
+std::vector<CopiedRow> SectionForm::inputRows() const
+{
+    // a number as the calculation reads it, with the user's separator; other text as it is
+    const auto value = [](const QLineEdit* box) {
+        const auto number = velkor::LeadingNumber(box->text().toStdString());
+        return number ? formatNumber(*number) : box->text();
+    };
+    const QString unit = unitText(selectedUnit(), velkor::Length);
+    std::vector<CopiedRow> rows;
+    for (const LengthBox& length : lengthBoxes)
+        if (!length.box->isHidden() && !(length.unused && length.unused()))
+            rows.push_back({length.caption->text(), value(length.box), unit});
+    rows.push_back({specificWeightCaption->text(), value(specificWeightBox), {}});
+    return rows;
+}
+
+CopiedTable SectionForm::copiedTable() const
+{
+    // typing after a calculation or a refused one changes the boxes, not what was computed
+    return calculated ? *calculated : CopiedTable{windowTitle(), inputRows()};
 }
 
 void SectionForm::switchUnit(LengthUnit unit)
@@ -560,6 +547,8 @@ void SectionForm::switchUnit(LengthUnit unit)
         u.label->setText(unitText(unit, u.power, u.spelling == UnitSpelling::LatinInCentimetres));
     for (const ShownResult& r : results)
         r.label->clear();
+    calculated.reset();
+    emit resultsCleared();
 
     const int oldFactor = lastUnitFactor;
     const int newFactor = velkor::UnitFactorOf(unit);
@@ -591,15 +580,60 @@ void SectionForm::rescaleLengthBoxes(int oldFactor, int newFactor)
 void SectionForm::printForm()
 {
     QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(windowTitle());
+    // Without a printer Qt prints to a PDF file: offer a new one in the documents folder
+    // rather than the same file in the home folder every time.
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        printer.setOutputFileName(
+            unusedPdfPath(documentsFolder(), windowTitle(), QDate::currentDate()));
     if (!services.choosePrinter(this, printer))
         return;
-    const ButtonsHidden hidden(commandButtons);
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!painter.begin(&printer)) {
+        services.showError(this, toFile ? QStringLiteral("Не удалось записать файл ") +
+                                              QDir::toNativeSeparators(printer.outputFileName())
+                                        : QStringLiteral("Не удалось начать печать на принтере ") +
+                                              printer.printerName());
         return;
-    const QRect page = painter.viewport();
-    const double scale = std::min(page.width() / double(width()), page.height() / double(height()));
-    painter.scale(scale, scale);
-    render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    }
+    paintPrintout(painter, *this, painter.viewport());
     painter.end();
+    if (toFile)
+        services.showMessage(this, QStringLiteral("Принтер"),
+                             QStringLiteral("Форма сохранена в файл ") +
+                                 QDir::toNativeSeparators(printer.outputFileName()));
+}
+
+void SectionForm::keyPressEvent(QKeyEvent* event)
+{
+    // the keys reach the form when the focused control has no use for them
+    if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            commandButtons[0]->click();
+            return;
+        case Qt::Key_Escape:
+            commandButtons[2]->click();
+            return;
+        default:
+            break;
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void SectionForm::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (opened)
+        return; // shown again, the form keeps the focus where the user left it
+    opened = true;
+    for (QWidget* control : sectionControls)
+        if (qobject_cast<QLineEdit*>(control) != nullptr && control->isEnabled() &&
+            !control->isHidden()) {
+            control->setFocus();
+            break;
+        }
 }

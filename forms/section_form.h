@@ -9,6 +9,7 @@
 //          Module1's CalcXxx adapter reads them, calls calc/ and shows what comes back;
 //   app/   start-up, the main menu and the real platform services (message box, printer).
 
+#include "copied_table.h"
 #include "section.h"
 #include "units.h"
 
@@ -25,10 +26,12 @@ class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QHBoxLayout;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QShowEvent;
 class QVBoxLayout;
 class SectionForm;
 
@@ -102,8 +105,12 @@ public:
 
     // Module1's routine of this form: reads the inputs, computes, writes labels or complains.
     void calculate();
-    // PrintSectionForm: the form without its buttons, on the printer the user picks.
+    // PrintSectionForm: the form without its buttons, on the printer the user picks; where
+    // there is no printer, into a new PDF file in the documents folder.
     void printForm();
+    // What "Копировать результаты" puts on the clipboard: the shown results with the inputs
+    // they were computed from, or the inputs alone while no results are shown.
+    CopiedTable copiedTable() const;
 
     velkor::LengthUnit selectedUnit() const;
     // UnitFactor: millimetres per unit of this form's last calculation; 0 before the first.
@@ -132,6 +139,14 @@ public:
     const QLabel* weightResult() const { return weightLabel; }
     std::vector<const QLabel*> unitLabelWidgets() const;
 
+    // A calculator opens at its most compact; the user may widen it.
+    QSize sizeHint() const override { return minimumSizeHint(); }
+
+signals:
+    // A calculation has written every result; the unit switch has cleared them.
+    void resultsShown();
+    void resultsCleared();
+
 protected:
     SectionForm(PlatformServices& services, FrameDescription description);
 
@@ -148,13 +163,25 @@ protected:
     // While `following` holds, `box` shows a value derived from another box: the unit
     // switch converts only the source and leaves the box to follow it.
     void setFollows(QLineEdit* box, std::function<bool()> following);
+    // While `unused` holds, the calculation does not read `box` (the shape has no such
+    // dimension), so a copy of the inputs leaves it out.
+    void setUnused(QLineEdit* box, std::function<bool()> unused);
     // A length box together with its caption and unit label.
     void setLengthEnabled(QLineEdit* box, bool enabled);
+    // Shows or hides a length box's row; the window shrinks to what is left.
+    void setLengthVisible(QLineEdit* box, bool visible);
+
+    // Return and Enter press "Вычислить", Escape "Выход", wherever the focus is.
+    void keyPressEvent(QKeyEvent* event) override;
+    // The first opening starts in the first dimension box.
+    void showEvent(QShowEvent* event) override;
 
 private:
     struct ShownResult {
         std::string_view symbol;
         QLabel* label;
+        QLabel* caption;
+        int power;
     };
     struct UnitLabel {
         QLabel* label;
@@ -166,6 +193,7 @@ private:
         QLabel* caption;
         QLabel* unit;
         std::function<bool()> following; // empty: never follows another box
+        std::function<bool()> unused;    // empty: always read
     };
     LengthBox& lengthBox(const QLineEdit* box);
 
@@ -174,10 +202,15 @@ private:
     void orderTabs();
     void switchUnit(velkor::LengthUnit unit);
     void rescaleLengthBoxes(int oldFactor, int newFactor);
+    // The visible inputs as the calculation reads them, in the selected unit.
+    std::vector<CopiedRow> inputRows() const;
 
     PlatformServices& services;
     const FrameDescription description;
     int lastUnitFactor = 0;
+    bool opened = false;
+    // the inputs and results of the calculation on show; none while no results are shown
+    std::optional<CopiedTable> calculated;
 
     QVBoxLayout* sketchArea = nullptr;
     QGridLayout* inputGrid = nullptr;
@@ -185,7 +218,9 @@ private:
     QHBoxLayout* checkBoxRow = nullptr; // null: check boxes go below the inputs
     std::array<QRadioButton*, 3> unitButtons{};
     QComboBox* precisionList = nullptr;
+    QLabel* specificWeightCaption = nullptr;
     QLineEdit* specificWeightBox = nullptr;
+    QLabel* weightCaption = nullptr;
     QLabel* weightLabel = nullptr;
     std::array<QPushButton*, 3> commandButtons{};
 

@@ -2,6 +2,7 @@
 
 #include <QHelpEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QToolTip>
 
 #include <algorithm>
@@ -135,14 +136,62 @@ QString SectionSketch::toolTipAt(QPointF point) const
     return {};
 }
 
-void SectionSketch::paintEvent(QPaintEvent*)
+namespace {
+
+QPainterPath areaOf(const SketchElement& e)
 {
-    QPainter painter(this);
+    QPainterPath area;
+    if (e.kind == SketchElement::Kind::Circle)
+        area.addEllipse(e.bounds);
+    else if (e.kind == SketchElement::Kind::Rectangle)
+        area.addRect(e.bounds);
+    else
+        area.addPolygon(e.polygon);
+    area.closeSubpath();
+    return area;
+}
+
+// Hatching as lines 8 pixels apart, as the pattern brushes draw it on the screen. A pattern
+// brush is laid out in device pixels, so on a printer its lines would shrink to a grey
+// tint; lines scale with the drawing and stay lines on paper.
+bool hatch(QPainter& painter, const SketchElement& e)
+{
+    const bool forward = e.fill == Qt::FDiagPattern || e.fill == Qt::DiagCrossPattern;
+    const bool backward = e.fill == Qt::BDiagPattern || e.fill == Qt::DiagCrossPattern;
+    const bool across = e.fill == Qt::HorPattern || e.fill == Qt::CrossPattern;
+    const bool upright = e.fill == Qt::VerPattern || e.fill == Qt::CrossPattern;
+    if (!forward && !backward && !across && !upright)
+        return false;
+    constexpr double Step = 8;
+    const QPainterPath area = areaOf(e);
+    const QRectF box = area.boundingRect();
+    painter.save();
+    painter.setClipPath(area, Qt::IntersectClip);
+    painter.setPen(QPen(e.fillColour, 1));
+    for (double x = box.left() - box.height(); x < box.right() + Step; x += Step) {
+        if (forward) // "\" from the top edge down to the right
+            painter.drawLine(QPointF(x, box.top()), QPointF(x + box.height(), box.bottom()));
+        if (backward) // "/" from the bottom edge up to the right
+            painter.drawLine(QPointF(x, box.bottom()), QPointF(x + box.height(), box.top()));
+    }
+    for (double y = box.top(); across && y < box.bottom(); y += Step)
+        painter.drawLine(QPointF(box.left(), y), QPointF(box.right(), y));
+    for (double x = box.left(); upright && x < box.right(); x += Step)
+        painter.drawLine(QPointF(x, box.top()), QPointF(x, box.bottom()));
+    painter.restore();
+    return true;
+}
+
+} // namespace
+
+void SectionSketch::paint(QPainter& painter) const
+{
     painter.setRenderHint(QPainter::Antialiasing);
     for (const SketchElement& e : elements) {
         if (!e.visible)
             continue;
-        painter.setPen(QPen(e.colour, e.penWidth, e.penStyle));
+        const QPen pen(e.colour, e.penWidth, e.penStyle);
+        painter.setPen(pen);
         switch (e.kind) {
         case SketchElement::Kind::Line:
             painter.drawLine(e.line);
@@ -150,20 +199,22 @@ void SectionSketch::paintEvent(QPaintEvent*)
         case SketchElement::Kind::Circle:
         case SketchElement::Kind::Rectangle:
         case SketchElement::Kind::Polygon:
-            painter.setBrush(e.fill == Qt::NoBrush ? QBrush() : QBrush(e.fillColour, e.fill));
-            if (e.kind == SketchElement::Kind::Circle)
-                painter.drawEllipse(e.bounds);
-            else if (e.kind == SketchElement::Kind::Rectangle)
-                painter.drawRect(e.bounds);
-            else
-                painter.drawPolygon(e.polygon);
-            painter.setBrush(QBrush());
+            if (e.fill != Qt::NoBrush && !hatch(painter, e))
+                painter.fillPath(areaOf(e), QBrush(e.fillColour, e.fill));
+            painter.setPen(pen);
+            painter.strokePath(areaOf(e), pen);
             break;
         case SketchElement::Kind::Letter:
             painter.drawText(e.bounds, Qt::AlignCenter, e.text);
             break;
         }
     }
+}
+
+void SectionSketch::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    paint(painter);
 }
 
 bool SectionSketch::event(QEvent* event)

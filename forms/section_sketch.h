@@ -6,6 +6,8 @@
 #include <QRectF>
 #include <QWidget>
 
+class QPainter;
+
 #include <vector>
 
 // One named element of a section's sketch: a line, a circle, a rectangle, a polygon or a
@@ -60,6 +62,10 @@ public:
 
     // The tooltip of the visible letter under `point`, or an empty text.
     QString toolTipAt(QPointF point) const;
+
+    // Draws the sketch with `painter`, whose origin is the sketch's top left corner: on the
+    // screen and, scaled, on paper.
+    void paint(QPainter& painter) const;
 
     QSize sizeHint() const override { return fixedSize; }
 

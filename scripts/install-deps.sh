@@ -1,11 +1,19 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Velkor needs to build and run, if any are missing.
-# With "test", also makes sure the Russian locale exists: the tests run once more under it
-# to prove that a decimal comma in the user's settings changes nothing in the numbers.
+#   scripts/install-deps.sh          to build and run (Qt's own translations included)
+#   scripts/install-deps.sh test     also what the tests use: the Russian locale, under which
+#                                    the tests run once more to prove that a decimal comma in
+#                                    the user's settings changes nothing in the numbers, and
+#                                    pdftotext, which reads back the printed PDF files
+#   scripts/install-deps.sh package  also what building and checking the .deb takes
 set -euo pipefail
 
-packages=(qt6-base-dev cmake g++ make fonts-dejavu-core libgmp-dev libmpfr-dev libmimalloc-dev)
-[ "${1:-}" = test ] && packages+=(locales)
+packages=(qt6-base-dev qt6-translations-l10n cmake g++ make fonts-dejavu-core libgmp-dev libmpfr-dev
+          libmimalloc-dev)
+case "${1:-}" in
+test) packages+=(locales poppler-utils) ;;
+package) packages+=(dpkg-dev file desktop-file-utils appstream groff-base) ;;
+esac
 
 as_root=()
 [ "$(id -u)" -eq 0 ] || as_root=(sudo)

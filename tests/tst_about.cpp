@@ -6,6 +6,7 @@
 #include "recording_services.h"
 #include "section_form.h"
 #include "velkor.h"
+#include "velkor_paths.h"
 
 #include <QDir>
 #include <QFile>
@@ -117,6 +118,13 @@ private slots:
                "in connection with, or by reason of, the use of, or inability to use the "
                "program for any purpose."
             << disclaimer;
+        // the author and where to write point to what is installed with the program
+        QTest::newRow("author") << "Label1"
+                                << "Автор: разработчики Velkor (man velkor)"
+                                << "Author"
+                                << "Автор: разработчики Velkor (man velkor)";
+        const QString contact = "Замечания и предложения: " + QString::fromUtf8(velkor::ReadmePath);
+        QTest::newRow("contact") << "Label2" << contact << "Comments and suggestions" << contact;
         QTest::newRow("OK") << "cmdOK" << "OK" << "Выход" << "OK";
         QTest::newRow("system info") << "cmdSysInfo" << "&System Info..."
                                      << "Информация о Вашем компъютере" << "System Info...";

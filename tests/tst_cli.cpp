@@ -100,6 +100,11 @@ private slots:
         QTest::newRow("precision and specific weight")
             << QStringList{"round", "--precision", "10", "--gamma", "2700,5"}
             << "I = 505.5 cm4\nW = 71.2 cm3\ni = 4.8 cm\nA = 21.5 cm2\nweight = 5.8 kg/m\n";
+        QTest::newRow("options with their values after =")
+            << QStringList{"round", "D=142",          "--unit=mm",
+                           "t=5,0", "--precision=10", "--gamma=2700,5"}
+            << "I = 5055564.7 mm4\nW = 71205.1 mm3\ni = 48.4 mm\n"
+               "A = 2151.9 mm2\nweight = 5.8 kg/m\n";
     }
     void sectionDefaults()
     {
@@ -194,8 +199,10 @@ private slots:
         QTest::newRow("empty value") << QStringList{"round", "D="} << "'D='";
         QTest::newRow("no equals sign") << QStringList{"round", "D"} << "'D'";
         QTest::newRow("unknown unit") << QStringList{"round", "--unit", "in"} << "'in'";
-        QTest::newRow("precision not a number")
-            << QStringList{"round", "--precision", "x"} << "'x'";
+        QTest::newRow("unknown unit after =") << QStringList{"round", "--unit=in"} << "'in'";
+        QTest::newRow("no unit after =") << QStringList{"round", "--unit="} << "''";
+        QTest::newRow("an option run together") << QStringList{"round", "--unitmm"} << "'--unitmm'";
+        QTest::newRow("precision not a number") << QStringList{"round", "--precision", "x"} << "'x'";
         QTest::newRow("batch without file") << QStringList{"--batch"} << "--batch";
         QTest::newRow("hexagon sized twice")
             << QStringList{"hexagon", "R=1", "H=2"} << "only one of R and H";

@@ -1,7 +1,9 @@
 // Copying a calculator's inputs and results for a spreadsheet: Ctrl+C and the result area's
-// menu put the form's caption, its inputs and every shown result with its unit on the
-// clipboard, as tab-separated lines and as an HTML table.
+// menu put the form's caption, the inputs the shown results were computed from and every
+// shown result with its unit on the clipboard, as tab-separated lines and as an HTML table.
+// Numbers carry the user's decimal separator, units are written in Cyrillic letters.
 #include "form2.h"
+#include "form7.h"
 #include "form8.h"
 #include "form_test_support.h"
 #include "recording_services.h"
@@ -22,8 +24,8 @@ struct Row {
 
 struct Copied {
     QString title;
-    QList<Row> inputs;  // as typed
-    QList<Row> results; // numbers as the program writes them under the current locale
+    QList<Row> inputs; // numbers with a "." separator
+    QList<Row> results;
 };
 
 template <typename Form> SectionForm* make(PlatformServices& services)
@@ -35,7 +37,7 @@ QString tableText(const Copied& copied)
 {
     QString text = copied.title + '\n';
     for (const Row& row : copied.inputs)
-        text += row.caption + '\t' + row.value + '\t' + row.unit + '\n';
+        text += row.caption + '\t' + local(row.value) + '\t' + row.unit + '\n';
     for (const Row& row : copied.results)
         text += row.caption + '\t' + local(row.value) + '\t' + row.unit + '\n';
     return text;
@@ -62,11 +64,17 @@ class CopyResultsTest : public QObject {
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
-    QWidget* control(const QString& name) const { return form->findChild<QWidget*>(name); }
-    void click(const QString& name)
+    template <typename T = QWidget> T* control(const QString& name) const
     {
-        QWidget* widget = control(name);
-        if (name.startsWith("Check") || name.startsWith("Option"))
+        return form->findChild<T*>(name);
+    }
+    // "Text1=20" types into a box; any other step clicks the control it names
+    void click(const QString& step)
+    {
+        QWidget* widget = control(step.section('=', 0, 0));
+        if (step.contains('='))
+            typeInto(widget, step.section('=', 1));
+        else if (step.startsWith("Check") || step.startsWith("Option"))
             clickIndicator(widget);
         else
             QTest::mouseClick(widget, Qt::LeftButton);
@@ -92,14 +100,23 @@ private slots:
         QTest::addColumn<std::function<SectionForm*(PlatformServices&)>>("make");
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<Copied>("copied");
-        QTest::newRow("round tube") << std::function(make<Form2>) << QStringList{"Command1"}
-                                    << Copied{"Круглая труба",
-                                              RoundTubeInputs,
-                                              {{"I =", "505.556", "см4"},
-                                               {"W =", "71.205", "см3"},
-                                               {"i =", "4.846", "см"},
-                                               {"A =", "21.519", "см2"},
-                                               {"Вес кг/м", "16.893", ""}}};
+        QTest::addColumn<QStringList>("messages");
+        const Copied roundTube = {"Круглая труба",
+                                  RoundTubeInputs,
+                                  {{"I =", "505.556", "см4"},
+                                   {"W =", "71.205", "см3"},
+                                   {"i =", "4.846", "см"},
+                                   {"A =", "21.519", "см2"},
+                                   {"Вес кг/м", "16.893", ""}}};
+        QTest::newRow("round tube")
+            << std::function(make<Form2>) << QStringList{"Command1"} << roundTube << QStringList{};
+        // what was computed, not what the boxes hold since
+        QTest::newRow("after an edit")
+            << std::function(make<Form2>) << QStringList{"Command1", "Text1=20", "Text3=abc"}
+            << roundTube << QStringList{};
+        QTest::newRow("after a refusal")
+            << std::function(make<Form2>) << QStringList{"Command1", "Text2=8", "Command1"}
+            << roundTube << QStringList{"D должно быть больше или равно 2t"};
         QTest::newRow("solid bar: its hidden wall is no input")
             << std::function(make<Form2>) << QStringList{"Check1", "Command1"}
             << Copied{"Круглое сечение",
@@ -108,23 +125,32 @@ private slots:
                        {"W =", "281.102", "см3"},
                        {"i =", "3.55", "см"},
                        {"A =", "158.367", "см2"},
-                       {"Вес кг/м", "124.318", ""}}};
+                       {"Вес кг/м", "124.318", ""}}}
+            << QStringList{};
         QTest::newRow("converted to millimetres")
             << std::function(make<Form2>) << QStringList{"Command1", "Option1"}
             << Copied{"Круглая труба",
-                      {{"D=", local("142"), "мм"}, {"t =", local("5"), "мм"}, SpecificWeight},
+                      {{"D=", "142", "мм"}, {"t =", "5", "мм"}, SpecificWeight},
                       {{"I =", "5055564.781", "мм4"},
                        {"W =", "71205.137", "мм3"},
                        {"i =", "48.469", "мм"},
                        {"A =", "2151.99", "мм2"},
-                       {"Вес кг/м", "16.893", ""}}};
+                       {"Вес кг/м", "16.893", ""}}}
+            << QStringList{};
+        // a switch that converts nothing clears the results, and the copy shows no old ones
+        QTest::newRow("a switch before any calculation")
+            << std::function(make<Form2>) << QStringList{"Option1"}
+            << Copied{"Круглая труба",
+                      {{"D=", "14.2", "мм"}, {"t =", "0.5", "мм"}, SpecificWeight},
+                      {}}
+            << QStringList{};
         const QList<Row> angleInputs = {
             {"H=", "20", "см"}, {"s=", "0.52", "см"},  {"B1=", "0", "см"}, {"B2=", "9", "см"},
             {"t1=", "0", "см"}, {"t2=", "0.52", "см"}, SpecificWeight};
         QTest::newRow("before a calculation: the inputs alone")
             << std::function(make<Form8>) << QStringList{"Check1"}
-            << Copied{"Уголковое сечение", angleInputs, {}};
-        // the units as the labels show them: Xc, Sx and Sy with a Latin c until a switch
+            << Copied{"Уголковое сечение", angleInputs, {}} << QStringList{};
+        // Xc, Sx and Sy show a Latin "c" on the screen until a unit switch
         QTest::newRow("angle with its principal axes")
             << std::function(make<Form8>) << QStringList{"Check1", "Command1"}
             << Copied{"Уголковое сечение",
@@ -133,23 +159,59 @@ private slots:
                        {"A=", "14.809", "см2"},   {"W1x=", "49.653", "см3"},
                        {"W1y=", "55.857", "см3"}, {"Yc=", "7.099", "см"},
                        {"W2x=", "90.217", "см3"}, {"W2y=", "12.076", "см3"},
-                       {"Xc=", "1.599", "cм"},    {"ix=", "6.576", "см"},
-                       {"iy=", "2.456", "см"},    {"Sx=", "43.267", "cм3"},
-                       {"Sy=", "14.238", "cм3"},  {"Iu=", "672.145", "см4"},
+                       {"Xc=", "1.599", "см"},    {"ix=", "6.576", "см"},
+                       {"iy=", "2.456", "см"},    {"Sx=", "43.267", "см3"},
+                       {"Sy=", "14.238", "см3"},  {"Iu=", "672.145", "см4"},
                        {"Iv=", "57.756", "см4"},  {"Ixy=", "-135.725", "см4"},
                        {"iu=", "6.736", "см"},    {"iv=", "1.974", "см"},
-                       {"α=", "13.11", "°"},      {"Вес кг/м", "11.625", ""}}};
+                       {"α=", "13.11", "°"},      {"Вес кг/м", "11.625", ""}}}
+            << QStringList{};
+        // back in centimetres, the screen writes H, B1, tf1 and Yc in "cм" with a Latin "c";
+        // a T-section has no flange 2, whatever its boxes have copied from flange 1 since
+        QTest::newRow("T-section back in centimetres")
+            << std::function(make<Form7>) << QStringList{"Check1", "Command1", "Option1", "Option2"}
+            << Copied{"Тавровое сечение",
+                      {{"H=", "19.3", "см"},
+                       {"B1=", "15", "см"},
+                       {"tf1=", "0.9", "см"},
+                       {"tw=", "0.6", "см"},
+                       SpecificWeight},
+                      {{"Ix=", "877.951", "см4"},
+                       {"Iy=", "253.456", "см4"},
+                       {"Wx=", "60.512", "см3"},
+                       {"Wy=", "33.794", "см3"},
+                       {"ix=", "5.981", "см"},
+                       {"iy=", "3.213", "см"},
+                       {"A=", "24.54", "см2"},
+                       {"Sx=", "63.15", "см3"},
+                       {"Sy=", "26.14", "см3"},
+                       {"Yc=", "4.791", "см"},
+                       {"Вес кг/м", "19.263", ""}}}
+            << QStringList{};
     }
     void ctrlCCopiesTheFormAsATable()
     {
         QFETCH(std::function<SectionForm*(PlatformServices&)>, make);
         QFETCH(QStringList, clicks);
         QFETCH(Copied, copied);
+        QFETCH(QStringList, messages);
         open(make);
-        for (const QString& name : clicks)
-            click(name);
+        for (const QString& step : clicks)
+            click(step);
         QTest::keyClick(form.get(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(clipboardText(), tableText(copied));
+        QCOMPARE(services.messages, messages);
+        services.messages.clear();
+    }
+
+    void aTabOrLineBreakInABoxCannotSplitACell()
+    {
+        open(make<Form2>);
+        control<QLineEdit>("Text3")->setText("кг\tна\nм3"); // pasted, say
+        QTest::keyClick(form.get(), Qt::Key_C, Qt::ControlModifier);
+        QVERIFY2(clipboardText().endsWith("\nУдельный вес кг/м. куб.\tкг на м3\t\n"),
+                 qPrintable(clipboardText()));
+        QVERIFY(QGuiApplication::clipboard()->mimeData()->html().contains("<td>кг на м3</td>"));
     }
 
     void htmlPastesAsCells()
@@ -159,7 +221,7 @@ private slots:
         QTest::keyClick(form.get(), Qt::Key_C, Qt::ControlModifier);
         const QString html = QGuiApplication::clipboard()->mimeData()->html();
         QVERIFY2(html.contains("<th colspan=\"3\">Круглая труба</th>"), qPrintable(html));
-        QVERIFY(html.contains("<tr><td>D=</td><td>14.2</td><td>см</td></tr>"));
+        QVERIFY(html.contains("<tr><td>D=</td><td>" + local("14.2") + "</td><td>см</td></tr>"));
         QVERIFY(
             html.contains("<tr><td>I =</td><td>" + local("505.556") + "</td><td>см4</td></tr>"));
         QVERIFY(
@@ -178,7 +240,7 @@ private slots:
         // without a selection the box would copy nothing: the results go instead
         box->deselect();
         QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
-        QVERIFY2(clipboardText().startsWith("Круглая труба\nD=\t14.2\tсм\n"),
+        QVERIFY2(clipboardText().startsWith("Круглая труба\nD=\t" + local("14.2") + "\tсм\n"),
                  qPrintable(clipboardText()));
     }
 

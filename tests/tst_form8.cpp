@@ -296,6 +296,8 @@ private slots:
         QCOMPARE(ui.text("Caption" + name), caption);
         QCOMPARE(result->toolTip(), toolTip);
         QCOMPARE(accessibleText(result, QAccessible::Description), caption + " " + toolTip);
+        // empty, a value is announced as nothing, not by the group's title
+        QCOMPARE(accessibleText(result, QAccessible::Name), QString());
         QCOMPARE(ui.text("Unit" + name), units[0]);
         ui.click("Option1");
         QCOMPARE(ui.text("Unit" + name), units[1]);
@@ -402,6 +404,47 @@ private slots:
         ui.click("Command1"); // the axes come back with the results, α as it was
         QCOMPARE(ui.text("LabelAlpha"), local("13.11"));
         QVERIFY(ui.window().sketch().isElementVisible("AxisU"));
+    }
+
+    void aChangedShapeLosesItsPrincipalAxes_data()
+    {
+        QTest::addColumn<QStringList>("calculated"); // clicks before «Вычислить»
+        QTest::addColumn<QString>("change");
+        QTest::newRow("equal angle back to the channel")
+            << QStringList{"Check1", "Check4"} << "Check1";
+        QTest::newRow("the channel turned into an angle") << QStringList{} << "Check1";
+        QTest::newRow("unequal legs") << QStringList{"Check1", "Check4"} << "Check4";
+        QTest::newRow("legs of their own thickness") << QStringList{"Check1"} << "Check5";
+        QTest::newRow("flanges of their own width") << QStringList{} << "Check3";
+        QTest::newRow("flanges of their own thickness") << QStringList{} << "Check2";
+    }
+    void aChangedShapeLosesItsPrincipalAxes()
+    {
+        QFETCH(QStringList, calculated);
+        QFETCH(QString, change);
+        const SectionSketch& sketch = ui.window().sketch();
+        clickAll(calculated);
+        ui.click("Command1");
+        QVERIFY(sketch.isElementVisible("AxisU"));
+        const QStringList shown = ui.texts(Principal);
+
+        ui.click(change);
+        for (const QString& name : PrincipalAxes)
+            QVERIFY2(!sketch.isElementVisible(name), qPrintable(name));
+        QCOMPARE(ui.texts(Principal), shown); // the results stay until the next calculation
+        // a refused calculation shows no results of the new shape, so no axes either
+        const QString height = ui.boxText("Text3");
+        ui.type("Text3", "0");
+        ui.click("Command1");
+        QCOMPARE(ui.services.messages.size(), 1);
+        ui.services.messages.clear();
+        QVERIFY(!sketch.isElementVisible("AxisU"));
+        ui.type("Text3", height);
+        ui.click("Command1");
+        for (const QString& name : PrincipalAxes)
+            QVERIFY2(sketch.isElementVisible(name), qPrintable(name));
+        const double alpha = ui.text("LabelAlpha").replace(',', '.').toDouble();
+        QVERIFY(qAbs(drawnAngle(sketch.element("AxisU").line) - alpha) < 1e-9);
     }
 
     void sketchLetters_data()
@@ -778,10 +821,10 @@ private slots:
 
     void tabOrderFollowsTheRows()
     {
-        const QStringList expected = {"Text3",  "Text4",    "Text1",    "Text7",   "Text2",
-                                      "Text6",  "Check1",   "Check4",   "Check5",  "Check3",
-                                      "Check2", "Combo1",   "Option1",  "Option2", "Option3",
-                                      "Text5",  "Command1", "Command3", "Command2"};
+        const QStringList expected = {"Text3",    "Text4",   "Text1",   "Text7",  "Text2",
+                                      "Text6",    "Check1",  "Check4",  "Check5", "Check3",
+                                      "Check2",   "Combo1",  "Option2", "Text5",  "Command1",
+                                      "Command3", "Command2"};
         QWidget* widget = ui.control("Text3");
         for (const QString& name : expected) {
             QCOMPARE(widget->objectName(), name);

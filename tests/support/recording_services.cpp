@@ -9,8 +9,9 @@ void RecordingServices::showError(QWidget*, const QString& message) { messages <
 bool RecordingServices::choosePrinter(QWidget*, QPrinter& printer)
 {
     ++printerDialogs;
+    offeredPdfPath = printer.outputFileName();
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdfPath);
+    printer.setOutputFileName(pdfPath.isEmpty() ? offeredPdfPath : pdfPath);
     return acceptPrinter;
 }
 

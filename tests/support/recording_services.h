@@ -17,7 +17,8 @@ public:
     bool startSystemInformation() override;
 
     QStringList messages;
-    QString pdfPath;            // where an accepted print goes
+    QString pdfPath;        // where an accepted print goes; empty: where it was offered
+    QString offeredPdfPath; // the file the dialog was opened with
     bool acceptPrinter = true;
     int printerDialogs = 0;
     QList<std::pair<QString, QString>> titledMessages; // title, message
