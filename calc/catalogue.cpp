@@ -211,10 +211,11 @@ SectionOutcome Compute(const SectionEntry& entry, SectionInput input)
 {
     // Sizes outside the range of ordinary numbers only give figures outside it too, after
     // exact arithmetic on numbers of thousands of digits: refused at once.
-    for (const Rational& dimension : input.dimensions)
+    const ResolvedDimensions dimensions(entry, std::move(input));
+    for (const Rational& dimension : dimensions.values())
         if (!IsOrdinary(dimension))
             return Refusal{std::string(WrongDataMessage)};
-    return entry.compute(ResolvedDimensions(entry, std::move(input)));
+    return entry.compute(dimensions);
 }
 
 } // namespace velkor

@@ -59,6 +59,7 @@ public:
     // Whether the tie of the dimension `tied` is in force.
     bool tied(std::string_view tied) const;
     bool variant() const { return input.variant; }
+    const std::vector<Rational>& values() const { return input.dimensions; }
 
 private:
     const SectionEntry& entry;
@@ -91,9 +92,10 @@ const SectionEntry* FindSection(std::string_view key);
 SectionInput DesignInput(const SectionEntry& entry, bool variant, LengthUnit unit);
 
 // Ties applied (a tied dimension takes its source's value; a dimension the chosen shape
-// does not use is 0), then the section's own checks and figures. A dimension beyond the
-// range of ordinary numbers (above 1.8E+308 or, not zero, below 2.2E-308 in magnitude) is
-// refused as wrong data first.
+// does not use is 0), then the section's own checks and figures. A dimension the section
+// uses that is beyond the range of ordinary numbers (above 1.8E+308 or, not zero, below
+// 2.2E-308 in magnitude) is refused as wrong data first; a box the shape ignores (the
+// hidden wall of a solid bar) cannot refuse it.
 SectionOutcome Compute(const SectionEntry& entry, SectionInput input);
 
 } // namespace velkor

@@ -695,13 +695,11 @@ bool Ordinary(const Q& v)
 }
 
 // Typed millimetres, ticks in the section's tie order: ties applied, unused dimensions 0,
-// then the section's checks and figures. A typed size no double holds is refused first.
+// then the section's checks and figures. A size no double holds is refused first, unless
+// the section does not use it (a tied box, or one the shape ignores).
 Outcome Compute(const Section& section, Dimensions typed, const std::vector<bool>& ticks,
                 bool variant)
 {
-    for (const auto& [name, value] : typed)
-        if (!Ordinary(value))
-            return WrongData;
     std::set<std::string> inForce;
     for (std::size_t k = 0; k < section.ties.size(); ++k) {
         const Tie& tie = section.ties[k];
@@ -714,6 +712,9 @@ Outcome Compute(const Section& section, Dimensions typed, const std::vector<bool
     }
     for (const std::string& name : variant ? section.unusedInVariant : section.unusedInBase)
         typed[name] = 0;
+    for (const auto& [name, value] : typed)
+        if (!Ordinary(value))
+            return WrongData;
     return section.compute(typed, inForce, variant);
 }
 
