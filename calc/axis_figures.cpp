@@ -11,7 +11,10 @@ Real RadiusOfGyration(const Real& I, const Real& A)
 
 Real RadiusOfGyration(const Rational& I, const Rational& A)
 {
-    return Real::SquareRoot(Rational(I / A));
+    // √(I/A) = √(In·Ad / (Id·An)), without reducing the quotient first
+    const int sign = sgn(A.get_num());
+    return Real::SquareRoot(Integer(I.get_num() * A.get_den() * sign),
+                            Integer(I.get_den() * A.get_num() * sign));
 }
 
 SectionProperties FiguresAboutBothAxes(const PolygonProperties& p)

@@ -127,6 +127,11 @@ Real Real::SquareRoot(const Rational& q)
     return Quadratic(0, 1, q);
 }
 
+Real Real::SquareRoot(const Integer& n, const Integer& d)
+{
+    return Real(QuadraticForm{0, 1, n * d, d}); // √(n·d)/d
+}
+
 Real Real::Surd(const Rational& c, const Rational& k)
 {
     return Quadratic(0, sgn(c), c * c * k);

@@ -43,8 +43,9 @@ public:
     Real(const Rational& value); // NOLINT: every rational is a real
     Real(long value);            // NOLINT
 
-    // √q for a rational q ≥ 0.
+    // √q for a rational q ≥ 0, and √(n/d) for integers n ≥ 0, d > 0.
     static Real SquareRoot(const Rational& q);
+    static Real SquareRoot(const Integer& n, const Integer& d);
     // c·√k for rationals c and k ≥ 0.
     static Real Surd(const Rational& c, const Rational& k);
     // r + sign·√v, v ≥ 0.
@@ -93,7 +94,7 @@ Real Sqrt(const Real& x);
 // ⌊a + s·√t⌋ for integers a, t ≥ 0 not a square (or s = 0).
 Integer FloorOfSum(const Integer& a, int s, const Integer& t);
 
-// Calls `settled(low, high)` with bounds of an angle's value, from 64 bits of precision on,
+// Calls `settled(low, high)` with bounds of an angle's value, from 32 bits of precision on,
 // twice as many each time, until it accepts them: an irrational angle is never a rational
 // bound, so they close in on whatever it asks. Past 2^16 bits (some 20 000 digits, far
 // beyond any precision a figure is cut to) the last bounds are taken as they are.
@@ -102,7 +103,7 @@ void HalfAngleBounds(const real_forms::Angle& angle, long bits, Rational& low, R
 
 template <typename Settled> void RefineAngle(const real_forms::Angle& angle, Settled settled)
 {
-    for (long bits = 64;; bits *= 2) {
+    for (long bits = 32;; bits *= 2) {
         Rational low, high;
         HalfAngleBounds(angle, bits, low, high);
         if (settled(low, high) || bits >= (1L << 16))
