@@ -17,4 +17,8 @@ struct PrincipalAxes {
 // rational number of degrees (0, ±22.5, ±45, ±67.5, 90) is that number.
 PrincipalAxes PrincipalAxesOf(const Rational& Ix, const Rational& Iy, const Rational& Ixy);
 
+// atan2(y, x)·90/π: half the angle of the point (x, y), in degrees, within (−90, 90];
+// rational exactly at the multiples of 22.5° it can be, and enclosed everywhere else.
+Real HalfAngleInDegrees(const Rational& y, const Rational& x);
+
 } // namespace velkor

@@ -1,9 +1,6 @@
 #include "real.h"
 
-#include <mpfr.h>
-
 #include <cmath>
-#include <numbers>
 #include <stdexcept>
 
 namespace velkor {
@@ -11,7 +8,7 @@ namespace {
 
 using QuadraticForm = real_forms::Quadratic;
 using NestedForm = real_forms::Nested;
-using AngleForm = real_forms::Angle;
+using EnclosedForm = real_forms::Enclosed;
 
 int signOf(int comparison)
 {
@@ -65,32 +62,6 @@ Integer floorOfQuadratic(const QuadraticForm& q)
 
 } // namespace
 
-// Bounds of atan2(y, x)·90/π in degrees, from MPFR at `bits` of precision. Each of the
-// five roundings (y, x, atan2, ·90, /π) is within half an ulp, and atan2 does not magnify
-// a relative error of its arguments (|t/((1 + t²)·atan t)| <= 1): the result is within a
-// few units of 2^-bits of the angle, relatively; the bound used is 2^(6 − bits).
-void HalfAngleBounds(const real_forms::Angle& form, long bits, Rational& low, Rational& high)
-{
-    mpfr_t ry, rx, angle, pi;
-    mpfr_inits2(bits, ry, rx, angle, pi, static_cast<mpfr_ptr>(nullptr));
-    // the two over one denominator, as whole numbers: each rounded once
-    mpfr_set_z(ry, Integer(form.y.get_num() * form.x.get_den()).get_mpz_t(), MPFR_RNDN);
-    mpfr_set_z(rx, Integer(form.x.get_num() * form.y.get_den()).get_mpz_t(), MPFR_RNDN);
-    mpfr_atan2(angle, ry, rx, MPFR_RNDN);
-    mpfr_mul_ui(angle, angle, 90, MPFR_RNDN);
-    mpfr_const_pi(pi, MPFR_RNDN);
-    mpfr_div(angle, angle, pi, MPFR_RNDN);
-    Rational middle;
-    mpfr_get_q(middle.get_mpq_t(), angle);
-    mpfr_clears(ry, rx, angle, pi, static_cast<mpfr_ptr>(nullptr));
-
-    Rational error = abs(middle);
-    mpq_div_2exp(error.get_mpq_t(), error.get_mpq_t(), static_cast<mp_bitcnt_t>(bits - 6));
-    // the scale is never negative: only positive factors are applied to an angle
-    low = form.shift + form.scale * (middle - error);
-    high = form.shift + form.scale * (middle + error);
-}
-
 Integer FloorOfSum(const Integer& a, int s, const Integer& t)
 {
     if (s == 0)
@@ -137,19 +108,11 @@ Real Real::Surd(const Rational& c, const Rational& k)
     return Quadratic(0, sgn(c), c * c * k);
 }
 
-Real Real::HalfAngleInDegrees(const Rational& y, const Rational& x)
+Real Real::Enclosing(std::shared_ptr<const Enclosure> value)
 {
-    // atan2 is a rational number of degrees only at multiples of 45°
-    const int sy = sgn(y), sx = sgn(x);
-    if (sy == 0)
-        return Real(sx < 0 ? 90 : 0);
-    if (sx == 0)
-        return Real(sy > 0 ? 45 : -45);
-    if (abs(y) == abs(x))
-        return Real(Rational(Rational(sx > 0 ? 45 : 135, 2) * sy));
-    Real angle;
-    angle.form = AngleForm{y, x};
-    return angle;
+    Real number;
+    number.form = EnclosedForm{std::move(value)};
+    return number;
 }
 
 bool Real::isRational() const
@@ -184,7 +147,7 @@ Real Real::operator+(const Rational& c) const
         return sum;
     }
     Real sum = *this;
-    std::get<AngleForm>(sum.form).shift += c;
+    std::get<EnclosedForm>(sum.form).shift += c;
     return sum;
 }
 
@@ -198,7 +161,7 @@ Real Real::operator*(const Rational& c) const
     if (sgn(cn) == 0)
         return Real();
     if (sgn(cn) < 0)
-        throw std::logic_error("a root or an angle scaled by a negative number");
+        throw std::logic_error("a root or an enclosed number scaled by a negative number");
     Real product;
     if (const auto* n = std::get_if<NestedForm>(&form)) {
         const Integer square = cn * cn;
@@ -207,10 +170,10 @@ Real Real::operator*(const Rational& c) const
             {n->inner.rational * square, n->inner.rootSign, n->inner.radicand * square * square, 1},
             n->denominator * cd};
     } else {
-        AngleForm angle = std::get<AngleForm>(form);
-        angle.scale *= c;
-        angle.shift *= c;
-        product.form = std::move(angle);
+        EnclosedForm enclosed = std::get<EnclosedForm>(form);
+        enclosed.scale *= c;
+        enclosed.shift *= c;
+        product.form = std::move(enclosed);
     }
     return product;
 }
@@ -303,7 +266,7 @@ int Real::sign() const
                          n->inner.radicand);
     }
     int result = 0;
-    RefineAngle(std::get<AngleForm>(form), [&](const Rational& low, const Rational& high) {
+    Refine(std::get<EnclosedForm>(form), [&](const Rational& low, const Rational& high) {
         result = sgn(low) > 0 ? 1 : sgn(high) < 0 ? -1 : 0;
         return result != 0;
     });
@@ -322,7 +285,7 @@ Integer Real::floor() const
         return floorDivision(n->shift + sqrt(inner), n->denominator);
     }
     Integer result;
-    RefineAngle(std::get<AngleForm>(form), [&](const Rational& low, const Rational& high) {
+    Refine(std::get<EnclosedForm>(form), [&](const Rational& low, const Rational& high) {
         result = floorOf(low);
         return result == floorOf(high);
     });
@@ -350,10 +313,8 @@ double Real::approximately() const
     if (const auto* n = std::get_if<NestedForm>(&form))
         return (n->shift.get_d() + std::sqrt(std::max(0.0, quadratic(n->inner)))) /
                n->denominator.get_d();
-    const auto& angle = std::get<AngleForm>(form);
-    return angle.shift.get_d() + angle.scale.get_d() *
-                                     std::atan2(angle.y.get_d(), angle.x.get_d()) *
-                                     (90 / std::numbers::pi);
+    const auto& enclosed = std::get<EnclosedForm>(form);
+    return enclosed.shift.get_d() + enclosed.scale.get_d() * enclosed.value->approximately();
 }
 
 } // namespace velkor

@@ -7,17 +7,28 @@
 // square root and a division:
 //   (a + s·√t) / d              rationals, surds, principal moments;
 //   (c + √(e + s·√g)) / d       radii of gyration about principal axes, fourth roots;
-//   b + k·α                     the angle α = atan2(y, x)·90/π in degrees of rationals x
-//                               and y, where it is irrational: cut from values with a
-//                               proven error bound, which close in on it since it is never
-//                               a rational bound.
-// with integers a, c, e, t, g ≥ 0, d > 0 and s = ±1.
+//   b + k·v                     a number v known by bounds with a proven error (the angle of
+//                               the principal axes, the moduli about them, the torsion
+//                               series of a solid rectangle), irrational wherever it is
+//                               used this way: the bounds close in on it, and since it is
+//                               never a rational bound, on any cut.
+// with integers a, c, e, t, g ≥ 0, d > 0, s = ±1 and a rational k > 0.
 
 #include "exact.h"
 
+#include <memory>
 #include <variant>
 
 namespace velkor {
+
+// A number computed, not held: bounds low <= value <= high from a computation at `bits`
+// of precision, closer as the bits grow.
+class Enclosure {
+public:
+    virtual ~Enclosure() = default;
+    virtual void bounds(long bits, Rational& low, Rational& high) const = 0;
+    virtual double approximately() const = 0;
+};
 
 namespace real_forms {
 struct Quadratic {
@@ -31,9 +42,9 @@ struct Nested {
     Quadratic inner; // (e + s·√g) / 1, not negative
     Integer denominator = 1;
 };
-struct Angle {
-    Rational y, x; // the point whose half angle is taken; never a rational angle
-    Rational scale = 1, shift = 0;
+struct Enclosed {
+    std::shared_ptr<const Enclosure> value; // irrational
+    Rational scale = 1, shift = 0;          // the number is shift + scale·value, scale > 0
 };
 } // namespace real_forms
 
@@ -50,8 +61,8 @@ public:
     static Real Surd(const Rational& c, const Rational& k);
     // r + sign·√v, v ≥ 0.
     static Real Quadratic(const Rational& r, int sign, const Rational& v);
-    // atan2(y, x)·90/π: half the angle of the point (x, y), in degrees, within (−90, 90].
-    static Real HalfAngleInDegrees(const Rational& y, const Rational& x);
+    // A number known by its bounds; it must be irrational.
+    static Real Enclosing(std::shared_ptr<const Enclosure> value);
 
     bool isRational() const;
     Rational rationalValue() const; // for a rational number only
@@ -75,8 +86,8 @@ public:
 
     using QuadraticForm = real_forms::Quadratic;
     using NestedForm = real_forms::Nested;
-    using AngleForm = real_forms::Angle;
-    using Form = std::variant<QuadraticForm, NestedForm, AngleForm>;
+    using EnclosedForm = real_forms::Enclosed;
+    using Form = std::variant<QuadraticForm, NestedForm, EnclosedForm>;
     // The representation, for the arithmetic that cuts a figure.
     const Form& representation() const { return form; }
 
@@ -94,18 +105,17 @@ Real Sqrt(const Real& x);
 // ⌊a + s·√t⌋ for integers a, t ≥ 0 not a square (or s = 0).
 Integer FloorOfSum(const Integer& a, int s, const Integer& t);
 
-// Calls `settled(low, high)` with bounds of an angle's value, from 32 bits of precision on,
-// twice as many each time, until it accepts them: an irrational angle is never a rational
+// Calls `settled(low, high)` with bounds of an enclosed number, from 32 bits of precision
+// on, twice as many each time, until it accepts them: the number is never a rational
 // bound, so they close in on whatever it asks. Past 2^16 bits (some 20 000 digits, far
 // beyond any precision a figure is cut to) the last bounds are taken as they are.
-template <typename Settled> void RefineAngle(const real_forms::Angle& angle, Settled settled);
-void HalfAngleBounds(const real_forms::Angle& angle, long bits, Rational& low, Rational& high);
-
-template <typename Settled> void RefineAngle(const real_forms::Angle& angle, Settled settled)
+template <typename Settled> void Refine(const real_forms::Enclosed& number, Settled settled)
 {
     for (long bits = 32;; bits *= 2) {
         Rational low, high;
-        HalfAngleBounds(angle, bits, low, high);
+        number.value->bounds(bits, low, high);
+        low = number.shift + number.scale * low;
+        high = number.shift + number.scale * high;
         if (settled(low, high) || bits >= (1L << 16))
             return;
     }

@@ -197,23 +197,23 @@ Precision::Steps Precision::truncate(const Real& x, const Integer& divisor, bool
                        w.radicand * square * square, k.dd, k);
         return cut;
     }
-    // An angle: Fix never decreases, so where it agrees at both bounds it holds for the
-    // angle between them.
+    // An enclosed number: Fix never decreases, so where it agrees at both bounds it holds
+    // for the number between them.
     const Real value = x / Rational(divisor);
     const auto fix = [](const Rational& q) {
         Integer result;
         mpz_tdiv_q(result.get_mpz_t(), q.get_num_mpz_t(), q.get_den_mpz_t());
         return result;
     };
-    RefineAngle(std::get<Real::AngleForm>(value.representation()),
-                [&](const Rational& low, const Rational& high) {
-                    cut.whole = fix(low);
-                    if (cut.whole != fix(high))
-                        return false;
-                    const Rational whole = splitWhole ? Rational(cut.whole) : Rational(0);
-                    cut.steps = fix(Rational((low - whole) * magnitude));
-                    return cut.steps == fix(Rational((high - whole) * magnitude));
-                });
+    Refine(std::get<Real::EnclosedForm>(value.representation()),
+           [&](const Rational& low, const Rational& high) {
+               cut.whole = fix(low);
+               if (cut.whole != fix(high))
+                   return false;
+               const Rational whole = splitWhole ? Rational(cut.whole) : Rational(0);
+               cut.steps = fix(Rational((low - whole) * magnitude));
+               return cut.steps == fix(Rational((high - whole) * magnitude));
+           });
     return cut;
 }
 
