@@ -20,6 +20,29 @@ using namespace figure;
 
 const std::vector<const FigureKind*> AboutBothAxes = {&Ix, &Iy, &Wx, &Wy, &ix, &iy, &A, &Sx, &Sy};
 
+// What a design check needs besides, in the order velkor-cli lists them: every section has
+// the plastic axes and moduli, the polar moment, the outline and the shear centre; the
+// closed tubes their inner outline; the open sections warping; the channel and the Z show
+// their fibre moduli already and have principal ones.
+std::vector<const FigureKind*> designFigures(std::initializer_list<const FigureKind*> fibres,
+                                             std::initializer_list<const FigureKind*> outline,
+                                             bool torsion, bool warping)
+{
+    std::vector<const FigureKind*> figures = {&Wplx, &Wply, &xpl, &ypl};
+    figures.insert(figures.end(), fibres);
+    figures.push_back(&Ip);
+    figures.insert(figures.end(), outline);
+    figures.push_back(&surface);
+    if (torsion)
+        figures.push_back(&It);
+    figures.insert(figures.end(), {&xs, &ys});
+    if (warping)
+        figures.push_back(&Iw);
+    return figures;
+}
+
+const auto Fibres = {&W1x, &W2x, &W1y, &W2y};
+
 const std::vector<const FigureKind*> FlangedFigures = {&A,   &Xc,  &Yc, &Ix, &Iy,   &W1x, &W2x,
                                                        &W1y, &W2y, &ix, &iy, &Sx,   &Sy,  &Ixy,
                                                        &Iu,  &Iv,  &iu, &iv, &alpha};
@@ -50,9 +73,10 @@ std::vector<SectionEntry> entries()
          VariantSpec{"--solid", "", {}, {"t"}},
          {&I, &W, &i, &A},
          "7850",
-         [](const ResolvedDimensions& d) {
-             return CalcRoundSection({d["D"], d["t"], d.variant()});
-         }},
+         [](const ResolvedDimensions& d, Scope scope) {
+             return CalcRoundSection({d["D"], d["t"], d.variant()}, scope);
+         },
+         designFigures(Fibres, {&U, &Ui}, true, false)},
         {"tube",
          {{"B", "6"}, {"b", "0.5"}, {"H", "11"}, {"h", "0.5"}},
          // "H= B" squares the opening, which the routine takes from the tick itself
@@ -60,66 +84,75 @@ std::vector<SectionEntry> entries()
          std::nullopt,
          AboutBothAxes,
          "7850",
-         [](const ResolvedDimensions& d) {
-             return CalcRectangularTube({d["B"], d["b"], d["H"], d["h"], false, d.tied("H")});
-         }},
+         [](const ResolvedDimensions& d, Scope scope) {
+             return CalcRectangularTube({d["B"], d["b"], d["H"], d["h"], false, d.tied("H")},
+                                        scope);
+         },
+         designFigures(Fibres, {&U, &Ui}, true, false)},
         {"rect",
          {{"B", "5"}, {"H", ""}},
          {{"H", "B", true, ""}},
          std::nullopt,
          AboutBothAxes,
          "600",
-         [](const ResolvedDimensions& d) {
-             return CalcRectangle({d["B"], d["H"], false});
-         }},
+         [](const ResolvedDimensions& d, Scope scope) {
+             return CalcRectangle({d["B"], d["H"], false}, scope);
+         },
+         designFigures(Fibres, {&U}, true, false)},
         {"rhombus",
          {{"B", "5"}},
          {},
          std::nullopt,
          {&I, &W, &i, &A, &S},
          "7850",
-         [](const ResolvedDimensions& d) { return CalcRhombus({d["B"]}); }},
+         [](const ResolvedDimensions& d, Scope scope) { return CalcRhombus({d["B"]}, scope); },
+         designFigures(Fibres, {&U}, true, false)},
         {"hexagon",
          {{"R", "1"}, {"H", "1.73205"}},
          {},
          VariantSpec{"", "H", {"H"}, {"R"}},
          {&Ix, &Iy, &Wx, &Wy, &ix, &iy, &A},
          "7850",
-         [](const ResolvedDimensions& d) {
-             return CalcHexagon({d.variant() ? d["H"] : d["R"], d.variant()});
-         }},
+         [](const ResolvedDimensions& d, Scope scope) {
+             return CalcHexagon({d.variant() ? d["H"] : d["R"], d.variant()}, scope);
+         },
+         designFigures(Fibres, {&U}, false, false)},
         {"cross",
          {{"B", "10"}, {"b", "1"}, {"H", "20"}, {"h", "1"}},
          {{"H", "B", true, ""}, {"h", "b", true, ""}},
          std::nullopt,
          AboutBothAxes,
          "7850",
-         [](const ResolvedDimensions& d) {
-             return CalcCross({d["B"], d["b"], d["H"], d["h"]});
-         }},
+         [](const ResolvedDimensions& d, Scope scope) {
+             return CalcCross({d["B"], d["b"], d["H"], d["h"]}, scope);
+         },
+         designFigures(Fibres, {&U}, true, true)},
         {"ibeam",
          {{"H", "19.3"}, {"B1", "15"}, {"tf1", "0.9"}, {"tw", "0.6"}, {"B2", "15"}, {"tf2", "0.9"}},
          {{"B2", "B1", true, "", Applies::InBase}, {"tf2", "tf1", true, "", Applies::InBase}},
          VariantSpec{"--tee", "", {}, {"B2", "tf2"}},
          {&Ix, &Iy, &Wx, &Wy, &ix, &iy, &A, &Sx, &Sy, &Yc},
          "7850",
-         [](const ResolvedDimensions& d) {
-             return CalcIBeam({d["H"], d["B1"], d["tf1"], d["tw"], d["B2"], d["tf2"]});
-         }},
+         [](const ResolvedDimensions& d, Scope scope) {
+             return CalcIBeam({d["H"], d["B1"], d["tf1"], d["tw"], d["B2"], d["tf2"]}, scope);
+         },
+         designFigures(Fibres, {&U}, true, true)},
         {"channel",
          {{"H", "20"}, {"s", "0.52"}, {"B1", "9"}, {"t1", "1"}, {"B2", "9"}, {"t2", "1"}},
          flangedTies(),
          VariantSpec{"--angle", "", {}, {"B1", "t1"}},
          FlangedFigures,
          "7850",
-         [](const ResolvedDimensions& d) { return CalcChannel(flanged(d)); }},
+         [](const ResolvedDimensions& d, Scope scope) { return CalcChannel(flanged(d), scope); },
+         designFigures({&Wu, &Wv}, {&U}, true, true)},
         {"zsection",
          {{"H", "20"}, {"s", "0.52"}, {"B1", "9"}, {"t1", "0.9"}, {"B2", "9"}, {"t2", "0.9"}},
          flangedTies(),
          VariantSpec{"--angle", "", {}, {"B1", "t1"}},
          FlangedFigures,
          "7850",
-         [](const ResolvedDimensions& d) { return CalcZSection(flanged(d)); }},
+         [](const ResolvedDimensions& d, Scope scope) { return CalcZSection(flanged(d), scope); },
+         designFigures({&Wu, &Wv}, {&U}, true, true)},
     };
 }
 
@@ -184,8 +217,8 @@ bool ResolvedDimensions::tied(std::string_view tied) const
 
 const std::vector<SectionEntry>& Catalogue()
 {
-    static const std::vector<SectionEntry> catalogue = entries();
-    return catalogue;
+    static const std::vector<SectionEntry> sections = entries();
+    return sections;
 }
 
 const SectionEntry* FindSection(std::string_view key)
@@ -207,7 +240,7 @@ SectionInput DesignInput(const SectionEntry& entry, bool variant, LengthUnit uni
     return input;
 }
 
-SectionOutcome Compute(const SectionEntry& entry, SectionInput input)
+SectionOutcome Compute(const SectionEntry& entry, SectionInput input, Scope scope)
 {
     // Sizes outside the range of ordinary numbers only give figures outside it too, after
     // exact arithmetic on numbers of thousands of digits: refused at once.
@@ -215,7 +248,7 @@ SectionOutcome Compute(const SectionEntry& entry, SectionInput input)
     for (const Rational& dimension : dimensions.values())
         if (!IsOrdinary(dimension))
             return Refusal{std::string(WrongDataMessage)};
-    return entry.compute(dimensions);
+    return entry.compute(dimensions, scope);
 }
 
 } // namespace velkor

@@ -73,7 +73,9 @@ struct SectionEntry {
     std::optional<VariantSpec> variant;
     std::vector<const FigureKind*> figures; // in the calculator's order; the weight follows
     std::string_view specificWeight;        // default text, kg/m³
-    SectionOutcome (*compute)(const ResolvedDimensions&);
+    SectionOutcome (*compute)(const ResolvedDimensions&, Scope);
+    // what a design check needs besides, in this order, where the section has it
+    std::vector<const FigureKind*> designFigures;
 
     std::size_t dimensionIndex(std::string_view name) const; // size() when unknown
     std::size_t tieIndex(std::string_view tied) const;       // size() when none
@@ -96,6 +98,6 @@ SectionInput DesignInput(const SectionEntry& entry, bool variant, LengthUnit uni
 // uses that is beyond the range of ordinary numbers (above 1.8E+308 or, not zero, below
 // 2.2E-308 in magnitude) is refused as wrong data first; a box the shape ignores (the
 // hidden wall of a solid bar) cannot refuse it.
-SectionOutcome Compute(const SectionEntry& entry, SectionInput input);
+SectionOutcome Compute(const SectionEntry& entry, SectionInput input, Scope scope = Scope::Shown);
 
 } // namespace velkor

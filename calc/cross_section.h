@@ -14,6 +14,6 @@ inline constexpr std::string_view CrossProportionsMessage = "H должно бы
 
 // Ix, Iy, Wx, Wy, ix, iy, A, Sx and Sy, or the first failed check's message: a size that
 // is not positive, then an element no longer than the other is thick.
-SectionOutcome CalcCross(const CrossInput& input);
+SectionOutcome CalcCross(const CrossInput& input, Scope scope = Scope::Shown);
 
 } // namespace velkor

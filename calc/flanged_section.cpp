@@ -1,8 +1,10 @@
 #include "flanged_section.h"
 
 #include "axis_figures.h"
+#include "design_figures.h"
 #include "polygon_section.h"
 #include "principal_axes.h"
+#include "thin_walled.h"
 
 #include <optional>
 
@@ -54,14 +56,40 @@ std::vector<Contour> outline(const Dimensions& d, Layout layout)
                    Box(webLeft, webTop, webLeft + d.B1, d.H));
 }
 
-SectionOutcome compute(const FlangedSectionInput& input, Layout layout)
+// Torsion by thin plates (the flanges whole, the web between them), the moduli about the
+// principal axes, and the shear centre: where the legs of an angle meet, with no warping,
+// or from the sectorial coordinates of the plates' centrelines.
+void addDesignFigures(SectionProperties& properties, const std::vector<Contour>& section,
+                      const PolygonProperties& p, const Dimensions& d, Layout layout)
+{
+    AddPolygonDesignFigures(properties, section, p, true);
+    properties.add(figure::It,
+                   OpenTorsionConstant({{d.B1, d.t1}, {d.B2, d.t2}, {d.H - d.t1 - d.t2, d.s}}),
+                   model::OpenThinWalled);
+    const Rational web = layout == Layout::Channel ? Rational(d.s / 2) : Rational(d.B2 - d.s / 2);
+    const Rational top = d.H - d.t1 / 2, bottom = d.t2 / 2;
+    ShearCentre centre{{web, bottom}, 0};
+    if (sgn(d.t1) > 0) {
+        // from the upper flange's tip along the centrelines to the lower one's
+        const Rational upperTip = layout == Layout::Channel ? d.B1 : Rational(d.B2 - d.s + d.B1);
+        const Rational lowerTip = layout == Layout::Channel ? d.B2 : Rational(0);
+        centre = ChainShearCentre({{{upperTip, top}, {web, top}, d.t1},
+                                   {{web, top}, {web, bottom}, d.s},
+                                   {{web, bottom}, {lowerTip, bottom}, d.t2}});
+    }
+    AddShearCentre(properties, p, centre.centre, model::Centreline);
+    properties.add(figure::Iw, centre.warping, model::Centreline);
+}
+
+SectionOutcome compute(const FlangedSectionInput& input, Layout layout, Scope scope)
 {
     const Dimensions d = resolve(input);
     if (const auto refusal = check(d))
         return *refusal;
     // Xc is the distance from the section's left edge; the static moments are those of the
     // part on one side of each axis, wherever the centroid falls
-    const PolygonProperties p = ComputePolygonSection(outline(d, layout));
+    const auto section = outline(d, layout);
+    const PolygonProperties p = ComputePolygonSection(section);
     const PrincipalAxes principal = PrincipalAxesOf(p.Ix, p.Iy, p.Ixy);
     SectionProperties properties{{}, p.area};
     properties.figures.reserve(19);
@@ -84,19 +112,21 @@ SectionOutcome compute(const FlangedSectionInput& input, Layout layout)
         .add(figure::iu, RadiusOfGyration(principal.Iu, p.area))
         .add(figure::iv, RadiusOfGyration(principal.Iv, p.area))
         .add(figure::alpha, principal.alpha);
+    if (scope == Scope::All)
+        addDesignFigures(properties, section, p, d, layout);
     return properties;
 }
 
 } // namespace
 
-SectionOutcome CalcChannel(const FlangedSectionInput& input)
+SectionOutcome CalcChannel(const FlangedSectionInput& input, Scope scope)
 {
-    return compute(input, Layout::Channel);
+    return compute(input, Layout::Channel, scope);
 }
 
-SectionOutcome CalcZSection(const FlangedSectionInput& input)
+SectionOutcome CalcZSection(const FlangedSectionInput& input, Scope scope)
 {
-    return compute(input, Layout::Z);
+    return compute(input, Layout::Z, scope);
 }
 
 } // namespace velkor

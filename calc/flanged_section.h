@@ -24,11 +24,11 @@ struct FlangedSectionInput {
 // the web, W2y for the tip of the wider flange. Both routines also give the principal
 // axes: Ixy about the centroidal axes (x to the right, y up, as the calculators draw the
 // section), Iu ≥ Iv, iu, iv and alpha, the angle in degrees from X to u.
-SectionOutcome CalcChannel(const FlangedSectionInput& input);
+SectionOutcome CalcChannel(const FlangedSectionInput& input, Scope scope = Scope::Shown);
 
 // The flanges project to opposite sides: the upper one to the right of the web, the lower
 // one to the left, and an angle has its leg to the left. Xc is measured from the free end
 // of the lower flange, the fibre of W1y; W2y is for the opposite extreme.
-SectionOutcome CalcZSection(const FlangedSectionInput& input);
+SectionOutcome CalcZSection(const FlangedSectionInput& input, Scope scope = Scope::Shown);
 
 } // namespace velkor

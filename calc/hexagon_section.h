@@ -19,6 +19,6 @@ Real RadiusFromHeight(const Rational& height);
 Real HexagonRadius(const HexagonInput& input);
 
 // Ix, Iy, Wx, Wy, ix, iy and A, or the refusal of a size that is not positive.
-SectionOutcome CalcHexagon(const HexagonInput& input);
+SectionOutcome CalcHexagon(const HexagonInput& input, Scope scope = Scope::Shown);
 
 } // namespace velkor

@@ -17,6 +17,6 @@ struct IBeamInput {
 
 // A, Yc (centroid above the outer face of flange 1), Ix, Iy, Wx, Wy, ix, iy, Sx, Sy, or the
 // first failed check's message.
-SectionOutcome CalcIBeam(const IBeamInput& input);
+SectionOutcome CalcIBeam(const IBeamInput& input, Scope scope = Scope::Shown);
 
 } // namespace velkor

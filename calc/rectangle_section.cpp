@@ -1,18 +1,28 @@
 #include "rectangle_section.h"
 
 #include "axis_figures.h"
+#include "design_figures.h"
 #include "polygon_section.h"
+#include "torsion.h"
 
 namespace velkor {
 
-SectionOutcome CalcRectangle(const RectangleInput& input)
+SectionOutcome CalcRectangle(const RectangleInput& input, Scope scope)
 {
     const Rational& B = input.B;
     const Rational& H = input.square ? B : input.H;
     if (!(sgn(B) > 0 && sgn(H) > 0))
         return Refusal{std::string(WrongDataMessage)};
     // S is the first moment of the half-section, B·H²/8 and H·B²/8
-    return FiguresAboutBothAxes(ComputePolygonSection(Section(Rectangle(0, 0, B, H))));
+    const auto section = Section(Rectangle(0, 0, B, H));
+    const PolygonProperties p = ComputePolygonSection(section);
+    SectionProperties properties = FiguresAboutBothAxes(p);
+    if (scope == Scope::All) {
+        AddPolygonDesignFigures(properties, section, p, false);
+        properties.add(figure::It, SolidRectangleTorsion(B, H));
+        AddShearCentre(properties, p, p.centroid);
+    }
+    return properties;
 }
 
 } // namespace velkor

@@ -12,6 +12,6 @@ struct RectangleInput {
 
 // Ix, Iy, Wx, Wy, ix, iy, A, Sx, Sy, or "Введены ошибочные данные" when a side is not
 // positive.
-SectionOutcome CalcRectangle(const RectangleInput& input);
+SectionOutcome CalcRectangle(const RectangleInput& input, Scope scope = Scope::Shown);
 
 } // namespace velkor

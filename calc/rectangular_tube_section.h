@@ -14,6 +14,6 @@ struct RectangularTubeInput {
 
 // Ix, Iy, Wx, Wy, ix, iy, A, Sx, Sy, or "Введены ошибочные данные" when the opening or a
 // wall has no positive size.
-SectionOutcome CalcRectangularTube(const RectangularTubeInput& input);
+SectionOutcome CalcRectangularTube(const RectangularTubeInput& input, Scope scope = Scope::Shown);
 
 } // namespace velkor

@@ -10,6 +10,6 @@ struct RhombusInput {
 };
 
 // I, W, i, A and S, the same about both axes, or the refusal of a side that is not positive.
-SectionOutcome CalcRhombus(const RhombusInput& input);
+SectionOutcome CalcRhombus(const RhombusInput& input, Scope scope = Scope::Shown);
 
 } // namespace velkor

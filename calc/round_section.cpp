@@ -1,6 +1,7 @@
 #include "round_section.h"
 
 #include "axis_figures.h"
+#include "design_figures.h"
 
 namespace velkor {
 
@@ -10,7 +11,7 @@ const Rational& TablePi()
     return pi;
 }
 
-SectionOutcome CalcRoundSection(const RoundSectionInput& input)
+SectionOutcome CalcRoundSection(const RoundSectionInput& input, Scope scope)
 {
     const Rational& D = input.D;
     const Rational t = input.solid ? Rational(D / 2) : input.t;
@@ -31,6 +32,24 @@ SectionOutcome CalcRoundSection(const RoundSectionInput& input)
         .add(figure::W, W)
         .add(figure::i, RadiusOfGyration(I, A))
         .add(figure::A, A);
+    if (scope == Scope::All) {
+        // about any diameter: the plastic axis is a diameter, (D³ − d³)/6; It = 2I exactly
+        const Rational plastic = (D2 * D - d2 * d) / 6, centre = D / 2;
+        const Rational outline = TablePi() * D;
+        properties.add(figure::Wplx, plastic)
+            .add(figure::Wply, plastic)
+            .add(figure::xpl, centre)
+            .add(figure::ypl, centre);
+        for (const FigureKind* fibre : {&figure::W1x, &figure::W2x, &figure::W1y, &figure::W2y})
+            properties.add(*fibre, W);
+        properties.add(figure::Ip, Rational(2 * I)).add(figure::U, outline);
+        if (sgn(d) > 0)
+            properties.add(figure::Ui, Rational(TablePi() * d));
+        properties.add(figure::surface, SurfacePerMetre(outline), model::OuterSurface)
+            .add(figure::It, Rational(2 * I))
+            .add(figure::xs, centre)
+            .add(figure::ys, centre);
+    }
     return properties;
 }
 

@@ -16,6 +16,6 @@ struct RoundSectionInput {
 const Rational& TablePi();
 
 // I, W, A, i of the tube or bar, or the first failed check's message.
-SectionOutcome CalcRoundSection(const RoundSectionInput& input);
+SectionOutcome CalcRoundSection(const RoundSectionInput& input, Scope scope = Scope::Shown);
 
 } // namespace velkor

@@ -33,8 +33,8 @@ std::variant<Display, Refusal> ToDisplay(const SectionOutcome& outcome,
     const Precision precision(settings.precision);
     const auto& properties = std::get<SectionProperties>(outcome);
     const auto wrongData = Refusal{std::string(WrongDataMessage)};
-    std::array<Integer, Inertia + 1> unitPowers;
-    for (int power = Degrees; power <= Inertia; ++power)
+    std::array<Integer, Warping + 1> unitPowers;
+    for (int power = Unitless; power <= Warping; ++power)
         unitPowers[static_cast<std::size_t>(power)] = UnitPower(settings.unit, power).get_num();
 
     Display display;
@@ -44,7 +44,7 @@ std::variant<Display, Refusal> ToDisplay(const SectionOutcome& outcome,
             precision.cut(figure.value, unitPowers[static_cast<std::size_t>(figure.kind->power)]);
         if (!shown)
             return wrongData;
-        display.figures.push_back({figure.kind, std::move(*shown)});
+        display.figures.push_back({figure.kind, std::move(*shown), figure.model});
     }
     auto weight = WeightPerMetre(properties.area, settings.specificWeight, precision);
     if (!weight)

@@ -21,19 +21,24 @@ namespace velkor {
 inline constexpr std::string_view WrongDataMessage = "Введены ошибочные данные";
 inline constexpr std::string_view WrongPrecisionMessage = "Неверно задана точность результатов";
 
-// One computed property in millimetre units, e.g. {&figure::I, 5055564.7815…}.
+// One computed property in millimetre units, e.g. {&figure::I, 5055564.7815…}, and for a
+// figure from an approximate model the model's name.
 struct Figure {
     const FigureKind* kind;
     Real value;
+    std::string_view model = {};
 };
+
+// The figures a calculator shows, or all a design check needs besides.
+enum class Scope { Shown, All };
 
 struct SectionProperties {
     std::vector<Figure> figures;
     Real area; // mm², for the weight
 
-    SectionProperties& add(const FigureKind& kind, Real value)
+    SectionProperties& add(const FigureKind& kind, Real value, std::string_view model = {})
     {
-        figures.push_back({&kind, std::move(value)});
+        figures.push_back({&kind, std::move(value), model});
         return *this;
     }
 };
@@ -56,6 +61,7 @@ struct DisplaySettings {
 struct ShownFigure {
     const FigureKind* kind;
     Decimal value; // in the selected unit, cut, with the digits it is written with
+    std::string_view model = {};
 };
 
 struct Display {

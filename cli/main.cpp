@@ -17,8 +17,8 @@ constexpr int Refused = 2;
 constexpr int UsageFailure = 64;
 
 const char Usage[] = "usage: velkor-cli SECTION [NAME=VALUE ...] [--unit mm|cm|m] [--precision P] "
-                     "[--gamma G] [--json] [variant flags]\n"
-                     "       velkor-cli --batch FILE|- [--json]\n"
+                     "[--gamma G] [--json] [--all] [variant flags]\n"
+                     "       velkor-cli --batch FILE|- [--json] [--all]\n"
                      "       velkor-cli --help | --version\n";
 
 // "D=14.2" for a dimension with its design text, "h=(b)" for one that follows a tie.
@@ -80,11 +80,11 @@ int single(const std::vector<std::string>& words)
     return 0;
 }
 
-int batch(std::istream& input, bool json)
+int batch(std::istream& input, bool json, bool all)
 {
     std::ostringstream out;
     if (!json)
-        out << CsvHeader() << '\n';
+        out << CsvHeader(all) << '\n';
     bool anyFailed = false;
     std::string line;
     for (long number = 1; std::getline(input, line); ++number) {
@@ -98,10 +98,11 @@ int batch(std::istream& input, bool json)
                 out << "{\"line\": " << number << ", \"error\": " << JsonString(usage->reason)
                     << "}\n";
             else
-                out << CsvRow(number, words.front(), "", "", usage->reason, nullptr) << '\n';
+                out << CsvRow(number, words.front(), "", "", usage->reason, nullptr, all) << '\n';
             continue;
         }
-        const Request& request = std::get<Request>(parsed);
+        Request request = std::get<Request>(parsed);
+        request.all = request.all || all;
         const Answer answer = Calculate(request);
         const auto* display = std::get_if<velkor::Display>(&answer);
         anyFailed = anyFailed || display == nullptr;
@@ -110,7 +111,7 @@ int batch(std::istream& input, bool json)
         } else {
             const std::string error = display ? "" : std::get<velkor::Refusal>(answer).message;
             out << CsvRow(number, std::string(request.section->key), UnitName(request.unit),
-                          Number(request.precision), error, display)
+                          Number(request.precision), error, display, all)
                 << '\n';
         }
     }
@@ -139,16 +140,19 @@ int main(int argc, char* argv[])
 
     if (words.size() < 2)
         return usageError("--batch needs a file name or -");
-    bool json = false;
+    bool json = false, all = false;
     for (std::size_t k = 2; k < words.size(); ++k) {
-        if (words[k] != "--json")
+        if (words[k] == "--json")
+            json = true;
+        else if (words[k] == "--all")
+            all = true;
+        else
             return usageError("unknown batch option '" + words[k] + "'");
-        json = true;
     }
     if (words[1] == "-")
-        return batch(std::cin, json);
+        return batch(std::cin, json, all);
     std::ifstream file(words[1]);
     if (!file)
         return usageError("cannot read '" + words[1] + "'");
-    return batch(file, json);
+    return batch(file, json, all);
 }

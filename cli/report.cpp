@@ -8,11 +8,11 @@
 namespace velkor::cli {
 namespace {
 
-std::string unitText(LengthUnit unit, int power)
+std::string unitText(LengthUnit unit, const FigureKind& kind)
 {
-    if (power == Degrees)
-        return "°";
-    return UnitName(unit) + (power > 1 ? std::to_string(power) : std::string());
+    if (kind.power == Unitless)
+        return std::string(kind.fixedUnit);
+    return UnitName(unit) + (kind.power > 1 ? std::to_string(kind.power) : std::string());
 }
 
 // The batch's columns: those added later stand at the end, so that existing ones keep
@@ -20,6 +20,19 @@ std::string unitText(LengthUnit unit, int power)
 constexpr std::array<std::string_view, 26> Columns = {
     "A", "Xc", "Yc", "I", "Ix", "Iy", "W",      "Wx",  "Wy", "W1x", "W2x", "W1y", "W2y",
     "i", "ix", "iy", "S", "Sx", "Sy", "weight", "Ixy", "Iu", "Iv",  "iu",  "iv",  "alpha"};
+// and with --all those of the design figures that are not among them
+constexpr std::array<std::string_view, 14> DesignColumns = {
+    "Wplx", "Wply", "xpl", "ypl", "Wu", "Wv", "Ip", "U", "Ui", "surface", "It", "xs", "ys", "Iw"};
+
+// The figures a request asks for, in the order they are written.
+std::vector<const FigureKind*> figuresOf(const Request& request)
+{
+    std::vector<const FigureKind*> figures = request.section->figures;
+    if (request.all)
+        figures.insert(figures.end(), request.section->designFigures.begin(),
+                       request.section->designFigures.end());
+    return figures;
+}
 
 const ShownFigure* shown(const Display& display, std::string_view symbol)
 {
@@ -49,18 +62,25 @@ Answer Calculate(const Request& request)
 {
     const SectionEntry& section = *request.section;
     const Decimal gamma = request.gamma.value_or(Val(section.specificWeight));
-    return ToDisplay(Compute(section, InputOf(request)),
+    return ToDisplay(Compute(section, InputOf(request), request.all ? Scope::All : Scope::Shown),
                      {request.unit, ToRational(gamma), ToRational(request.precision)});
 }
 
 std::string TextReport(const Display& display, const Request& request)
 {
     std::string text;
-    for (const FigureKind* kind : request.section->figures)
+    const auto line = [&](const FigureKind* kind) {
         if (const ShownFigure* figure = shown(display, kind->symbol))
             text += std::string(kind->symbol) + " = " + Number(figure->value) + ' ' +
-                    unitText(request.unit, kind->power) + '\n';
-    return text + "weight = " + Number(display.weight) + " kg/m\n";
+                    unitText(request.unit, *kind) + '\n';
+    };
+    for (const FigureKind* kind : request.section->figures)
+        line(kind);
+    text += "weight = " + Number(display.weight) + " kg/m\n";
+    if (request.all)
+        for (const FigureKind* kind : request.section->designFigures)
+            line(kind);
+    return text;
 }
 
 std::string JsonString(const std::string& text)
@@ -91,34 +111,43 @@ std::string JsonReport(const Answer& answer, const Request& request, std::option
         return json + ", \"error\": " + JsonString(refusal->message) + "}";
     const auto& display = std::get<Display>(answer);
     json += ", \"results\": {";
-    for (const FigureKind* kind : request.section->figures)
+    for (const FigureKind* kind : figuresOf(request))
         if (const ShownFigure* figure = shown(display, kind->symbol))
             json += JsonString(std::string(kind->symbol)) + ": " + Number(figure->value) + ", ";
     return json + "\"weight\": " + Number(display.weight) + "}}";
 }
 
-std::string CsvHeader()
+std::string CsvHeader(bool all)
 {
     std::string header = "line,section,unit,precision,error";
     for (std::string_view symbol : Columns)
         header += ',' + std::string(symbol);
+    if (all)
+        for (std::string_view symbol : DesignColumns)
+            header += ',' + std::string(symbol);
     return header;
 }
 
 std::string CsvRow(long line, const std::string& section, const std::string& unit,
-                   const std::string& precision, const std::string& error, const Display* display)
+                   const std::string& precision, const std::string& error, const Display* display,
+                   bool all)
 {
     std::string row = std::to_string(line) + ',' + csvCell(section) + ',' + csvCell(unit) + ',' +
                       csvCell(precision) + ',' + csvCell(error);
-    for (std::string_view symbol : Columns) {
+    const auto cell = [&](std::string_view symbol) {
         row += ',';
         if (display == nullptr)
-            continue;
+            return;
         if (symbol == "weight")
             row += Number(display->weight);
         else if (const ShownFigure* figure = shown(*display, symbol))
             row += Number(figure->value);
-    }
+    };
+    for (std::string_view symbol : Columns)
+        cell(symbol);
+    if (all)
+        for (std::string_view symbol : DesignColumns)
+            cell(symbol);
     return row;
 }
 

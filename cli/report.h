@@ -22,10 +22,12 @@ std::string TextReport(const Display& display, const Request& request);
 // results on refusal; a batch adds the line number in front.
 std::string JsonReport(const Answer& answer, const Request& request, std::optional<long> line = {});
 
-std::string CsvHeader();
+// With `all`, the columns of the design figures follow those of the calculators' ones.
+std::string CsvHeader(bool all = false);
 // One row: line number, section, unit, precision, error, then every known result column.
 std::string CsvRow(long line, const std::string& section, const std::string& unit,
-                   const std::string& precision, const std::string& error, const Display* display);
+                   const std::string& precision, const std::string& error, const Display* display,
+                   bool all = false);
 
 std::string JsonString(const std::string& text);
 // A number as velkor-cli writes it: every digit shown, "." as the separator.

@@ -181,6 +181,8 @@ std::variant<Request, UsageError> ParseRequest(const std::vector<std::string>& w
             request.gamma = *parsed;
         } else if (word == "--json") {
             request.json = true;
+        } else if (word == "--all") {
+            request.all = true;
         } else if (word.starts_with("--")) {
             if (std::find(flags.begin(), flags.end(), word) == flags.end())
                 return UsageError{"unknown flag " + quoted(word) + " for " + key};

@@ -23,6 +23,7 @@ struct Request {
     Decimal precision{1000, 0};
     std::optional<Decimal> gamma; // kg/m³; the section's default when absent
     bool json = false;
+    bool all = false; // what a design check needs besides the calculator's figures
 
     bool given(std::string_view dimension) const;
     bool flagged(std::string_view flag) const;
@@ -36,7 +37,8 @@ struct UsageError {
 // around it; exactly as written.
 std::optional<Decimal> StrictNumber(std::string_view text);
 
-// Parses `SECTION [NAME=VALUE ...] [--unit U] [--precision P] [--gamma G] [--json] [flags]`;
+// Parses `SECTION [NAME=VALUE ...] [--unit U] [--precision P] [--gamma G] [--json] [--all]
+// [flags]`;
 // an option's value may also follow it after "=", as in --unit=mm. Names and flags are
 // checked against the section's own lists, and a dimension the chosen shape does not use,
 // or one that a flag makes follow another, is refused.

@@ -202,7 +202,8 @@ private slots:
         QTest::newRow("unknown unit after =") << QStringList{"round", "--unit=in"} << "'in'";
         QTest::newRow("no unit after =") << QStringList{"round", "--unit="} << "''";
         QTest::newRow("an option run together") << QStringList{"round", "--unitmm"} << "'--unitmm'";
-        QTest::newRow("precision not a number") << QStringList{"round", "--precision", "x"} << "'x'";
+        QTest::newRow("precision not a number")
+            << QStringList{"round", "--precision", "x"} << "'x'";
         QTest::newRow("batch without file") << QStringList{"--batch"} << "--batch";
         QTest::newRow("hexagon sized twice")
             << QStringList{"hexagon", "R=1", "H=2"} << "only one of R and H";
@@ -239,6 +240,53 @@ private slots:
         QCOMPARE(run.err, QString());
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.startsWith("A = 5.64 cm2\n"));
+    }
+
+    // --all adds what a design check needs, under its documented keys, after the weight
+    void allAddsTheDesignFigures_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("tail");
+        QTest::newRow("channel")
+            << QStringList{"channel", "--all"}
+            << "weight = 21.477 kg/m\nWplx = 213.12 cm3\nWply = 69.235 cm3\nxpl = 2.16 cm\n"
+               "ypl = 10 cm\nIp = 2111.135 cm4\nU = 74.96 cm\nsurface = 0.749 m2/m\n"
+               "It = 6.843 cm4\nxs = -3.417 cm\nys = 10 cm\nIw = 14818.415 cm6\n";
+        QTest::newRow("round tube in mm")
+            << QStringList{"round", "--all", "--unit", "mm", "D=100", "t=10"}
+            << "weight = 22.195 kg/m\nWplx = 81333.333 mm3\nWply = 81333.333 mm3\nxpl = 50 mm\n"
+               "ypl = 50 mm\nW1x = 57962.384 mm3\nW2x = 57962.384 mm3\nW1y = 57962.384 mm3\n"
+               "W2y = 57962.384 mm3\nIp = 5796238.446 mm4\nU = 314.159 mm\nUi = 251.327 mm\n"
+               "surface = 0.314 m2/m\nIt = 5796238.446 mm4\nxs = 50 mm\nys = 50 mm\n";
+    }
+    void allAddsTheDesignFigures()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, tail);
+        const Run run = velkorCli(arguments);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out.mid(run.out.indexOf("weight = ")), tail);
+        const QJsonObject results =
+            QJsonDocument::fromJson(velkorCli(arguments + QStringList{"--json"}).out.toUtf8())
+                .object()["results"]
+                .toObject();
+        for (const QString& line : tail.split('\n', Qt::SkipEmptyParts))
+            QCOMPARE(results[line.section(" = ", 0, 0)].toDouble(),
+                     line.section(" = ", 1).section(' ', 0, 0).toDouble());
+    }
+
+    void batchWithAllHasTheDesignColumns()
+    {
+        const Run run = velkorCli({"--batch", "-", "--all"}, "ibeam --tee\n");
+        QCOMPARE(run.exitCode, 0);
+        const QStringList rows = run.out.split('\n', Qt::SkipEmptyParts);
+        QVERIFY(rows[0].endsWith(",alpha,Wplx,Wply,xpl,ypl,Wu,Wv,Ip,U,Ui,surface,It,xs,ys,Iw"));
+        QCOMPARE(rows[1].count(','), rows[0].count(','));
+        QVERIFY2(
+            rows[1].endsWith(",107.542,52.281,7.5,0.818,,,1131.408,68.6,,0.686,4.969,7.5,0.45,0"),
+            qPrintable(rows[1]));
+        // without it, the columns of before
+        QVERIFY(velkorCli({"--batch", "-"}, "ibeam\n").out.section('\n', 0, 0).endsWith(",alpha"));
     }
 
     void helpListsSectionsAndDefaults()
