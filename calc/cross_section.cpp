@@ -7,18 +7,13 @@
 
 namespace velkor {
 
-SectionOutcome CalcCross(const CrossInput& input, Scope scope)
+std::vector<Contour> CrossOutline(const CrossInput& input)
 {
     const auto& [B, b, H, h] = input;
-    if (!(sgn(B) > 0 && sgn(b) > 0 && sgn(H) > 0 && sgn(h) > 0))
-        return Refusal{std::string(WrongDataMessage)};
-    if (!(B > b && H > h))
-        return Refusal{std::string(CrossProportionsMessage)};
-
     // one outline, so the square where the elements cross counts once
     const Rational x = B / 2, y = H / 2, u = b / 2, v = h / 2;
     const Rational nx = -x, ny = -y, nu = -u, nv = -v;
-    const std::vector<Contour> section{{{{u, ny},
+    return std::vector<Contour>{{{{u, ny},
                                          {u, nv},
                                          {x, nv},
                                          {x, v},
@@ -30,6 +25,17 @@ SectionOutcome CalcCross(const CrossInput& input, Scope scope)
                                          {nx, nv},
                                          {nu, nv},
                                          {nu, ny}}}};
+}
+
+SectionOutcome CalcCross(const CrossInput& input, Scope scope)
+{
+    const auto& [B, b, H, h] = input;
+    if (!(sgn(B) > 0 && sgn(b) > 0 && sgn(H) > 0 && sgn(h) > 0))
+        return Refusal{std::string(WrongDataMessage)};
+    if (!(B > b && H > h))
+        return Refusal{std::string(CrossProportionsMessage)};
+
+    const auto section = CrossOutline(input);
     const PolygonProperties p = ComputePolygonSection(section);
     SectionProperties properties = FiguresAboutBothAxes(p);
     if (scope == Scope::All) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "polygon_section.h"
 #include "section.h"
 
 namespace velkor {
@@ -15,5 +16,8 @@ inline constexpr std::string_view CrossProportionsMessage = "H должно бы
 // Ix, Iy, Wx, Wy, ix, iy, A, Sx and Sy, or the first failed check's message: a size that
 // is not positive, then an element no longer than the other is thick.
 SectionOutcome CalcCross(const CrossInput& input, Scope scope = Scope::Shown);
+
+// The outline of a cross the routine accepts, centred on the origin.
+std::vector<Contour> CrossOutline(const CrossInput& input);
 
 } // namespace velkor

@@ -119,6 +119,16 @@ SectionOutcome compute(const FlangedSectionInput& input, Layout layout, Scope sc
 
 } // namespace
 
+std::vector<Contour> ChannelOutline(const FlangedSectionInput& input)
+{
+    return outline(resolve(input), Layout::Channel);
+}
+
+std::vector<Contour> ZSectionOutline(const FlangedSectionInput& input)
+{
+    return outline(resolve(input), Layout::Z);
+}
+
 SectionOutcome CalcChannel(const FlangedSectionInput& input, Scope scope)
 {
     return compute(input, Layout::Channel, scope);

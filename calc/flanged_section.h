@@ -1,5 +1,6 @@
 #pragma once
 
+#include "polygon_section.h"
 #include "section.h"
 
 namespace velkor {
@@ -30,5 +31,10 @@ SectionOutcome CalcChannel(const FlangedSectionInput& input, Scope scope = Scope
 // one to the left, and an angle has its leg to the left. Xc is measured from the free end
 // of the lower flange, the fibre of W1y; W2y is for the opposite extreme.
 SectionOutcome CalcZSection(const FlangedSectionInput& input, Scope scope = Scope::Shown);
+
+// The flanges and the web of a section the routines accept, the lower flange from x = 0
+// to B2 at the bottom, y = 0; an upper flange without thickness is an outline without area.
+std::vector<Contour> ChannelOutline(const FlangedSectionInput& input);
+std::vector<Contour> ZSectionOutline(const FlangedSectionInput& input);
 
 } // namespace velkor

@@ -38,6 +38,14 @@ void addDesignFigures(SectionProperties& properties, const std::vector<Contour>&
 
 } // namespace
 
+std::vector<Contour> IBeamOutline(const IBeamInput& in)
+{
+    const Rational halfB1 = in.B1 / 2, halfTw = in.tw / 2, halfB2 = in.B2 / 2;
+    const Rational webBottom = in.tf1, webTop = in.H - in.tf2;
+    return Section(Box(-halfB1, 0, halfB1, webBottom), Box(-halfTw, webBottom, halfTw, webTop),
+                   Box(-halfB2, webTop, halfB2, in.H));
+}
+
 SectionOutcome CalcIBeam(const IBeamInput& in, Scope scope)
 {
     if (!(sgn(in.B1) > 0 && sgn(in.tw) > 0 && sgn(in.H) > 0 && sgn(in.tf1) > 0))
@@ -51,11 +59,7 @@ SectionOutcome CalcIBeam(const IBeamInput& in, Scope scope)
         return Refusal{std::string(WrongDataMessage)};
 
     // A flange 2 of no width is no material: the top fibre is then the web's end.
-    const Rational halfB1 = in.B1 / 2, halfTw = in.tw / 2, halfB2 = in.B2 / 2;
-    const Rational webBottom = in.tf1, webTop = in.H - in.tf2;
-    const auto section =
-        Section(Box(-halfB1, 0, halfB1, webBottom), Box(-halfTw, webBottom, halfTw, webTop),
-                Box(-halfB2, webTop, halfB2, in.H));
+    const auto section = IBeamOutline(in);
     const PolygonProperties p = ComputePolygonSection(section);
     // The moduli are taken at the farthest fibre: the T-section's stem, the wider flange.
     SectionProperties properties = FiguresAboutBothAxes(p);

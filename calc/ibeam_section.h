@@ -1,5 +1,6 @@
 #pragma once
 
+#include "polygon_section.h"
 #include "section.h"
 
 namespace velkor {
@@ -18,5 +19,9 @@ struct IBeamInput {
 // A, Yc (centroid above the outer face of flange 1), Ix, Iy, Wx, Wy, ix, iy, Sx, Sy, or the
 // first failed check's message.
 SectionOutcome CalcIBeam(const IBeamInput& input, Scope scope = Scope::Shown);
+
+// Flange 1, the web and flange 2 of a section the routine accepts, centred on x = 0 with
+// the bottom at y = 0; a flange of no width or thickness is an outline without area.
+std::vector<Contour> IBeamOutline(const IBeamInput& input);
 
 } // namespace velkor

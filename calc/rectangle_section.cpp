@@ -7,6 +7,11 @@
 
 namespace velkor {
 
+std::vector<Contour> RectangleOutline(const RectangleInput& input)
+{
+    return Section(Rectangle(0, 0, input.B, input.square ? input.B : input.H));
+}
+
 SectionOutcome CalcRectangle(const RectangleInput& input, Scope scope)
 {
     const Rational& B = input.B;
@@ -14,7 +19,7 @@ SectionOutcome CalcRectangle(const RectangleInput& input, Scope scope)
     if (!(sgn(B) > 0 && sgn(H) > 0))
         return Refusal{std::string(WrongDataMessage)};
     // S is the first moment of the half-section, B·H²/8 and H·B²/8
-    const auto section = Section(Rectangle(0, 0, B, H));
+    const auto section = RectangleOutline(input);
     const PolygonProperties p = ComputePolygonSection(section);
     SectionProperties properties = FiguresAboutBothAxes(p);
     if (scope == Scope::All) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "polygon_section.h"
 #include "section.h"
 
 namespace velkor {
@@ -13,5 +14,8 @@ struct RectangleInput {
 // Ix, Iy, Wx, Wy, ix, iy, A, Sx, Sy, or "Введены ошибочные данные" when a side is not
 // positive.
 SectionOutcome CalcRectangle(const RectangleInput& input, Scope scope = Scope::Shown);
+
+// The outline of a rectangle the routine accepts, left and bottom edges at 0.
+std::vector<Contour> RectangleOutline(const RectangleInput& input);
 
 } // namespace velkor

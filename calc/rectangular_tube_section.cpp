@@ -7,19 +7,40 @@
 
 namespace velkor {
 
-SectionOutcome CalcRectangularTube(const RectangularTubeInput& input, Scope scope)
+namespace {
+
+struct Opening {
+    Rational b, h, width, height; // the walls and the opening they leave
+};
+
+Opening openingOf(const RectangularTubeInput& input)
 {
     const Rational& b = input.b;
     const Rational& h = input.equalWalls ? b : input.h;
-    const Rational innerWidth = input.B - 2 * b;
+    const Rational width = input.B - 2 * b;
     // "H= B" squares the opening, not the outline: with h ≠ b the outer height is not B
-    const Rational innerHeight = input.squareOpening ? innerWidth : Rational(input.H - 2 * h);
-    if (!(sgn(innerWidth) > 0 && sgn(b) > 0 && sgn(innerHeight) > 0 && sgn(h) > 0))
+    const Rational height = input.squareOpening ? width : Rational(input.H - 2 * h);
+    return {b, h, width, height};
+}
+
+} // namespace
+
+std::vector<Contour> RectangularTubeOutline(const RectangularTubeInput& input)
+{
+    const Opening o = openingOf(input);
+    return Section(Rectangle(0, 0, o.width + 2 * o.b, o.height + 2 * o.h),
+                   Rectangle(o.b, o.h, o.width, o.height, true));
+}
+
+SectionOutcome CalcRectangularTube(const RectangularTubeInput& input, Scope scope)
+{
+    const Opening o = openingOf(input);
+    const Rational &b = o.b, &h = o.h;
+    if (!(sgn(o.width) > 0 && sgn(b) > 0 && sgn(o.height) > 0 && sgn(h) > 0))
         return Refusal{std::string(WrongDataMessage)};
 
-    const Rational width = innerWidth + 2 * b, height = innerHeight + 2 * h;
-    const auto section =
-        Section(Rectangle(0, 0, width, height), Rectangle(b, h, innerWidth, innerHeight, true));
+    const Rational width = o.width + 2 * b, height = o.height + 2 * h;
+    const auto section = RectangularTubeOutline(input);
     const PolygonProperties p = ComputePolygonSection(section);
     SectionProperties properties = FiguresAboutBothAxes(p);
     if (scope == Scope::All) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "polygon_section.h"
 #include "section.h"
 
 namespace velkor {
@@ -15,5 +16,8 @@ struct RectangularTubeInput {
 // Ix, Iy, Wx, Wy, ix, iy, A, Sx, Sy, or "Введены ошибочные данные" when the opening or a
 // wall has no positive size.
 SectionOutcome CalcRectangularTube(const RectangularTubeInput& input, Scope scope = Scope::Shown);
+
+// The outline and the opening of a tube the routine accepts, left and bottom edges at 0.
+std::vector<Contour> RectangularTubeOutline(const RectangularTubeInput& input);
 
 } // namespace velkor
