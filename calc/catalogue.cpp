@@ -47,6 +47,38 @@ const std::vector<const FigureKind*> FlangedFigures = {&A,   &Xc,  &Yc, &Ix, &Iy
                                                        &W1y, &W2y, &ix, &iy, &Sx,   &Sy,  &Ixy,
                                                        &Iu,  &Iv,  &iu, &iv, &alpha};
 
+// The routines' inputs from the catalogue's dimensions.
+RoundSectionInput round(const ResolvedDimensions& d)
+{
+    return {d["D"], d["t"], d.variant()};
+}
+
+RectangularTubeInput tube(const ResolvedDimensions& d)
+{
+    // "H= B" squares the opening, which the routine takes from the tick itself
+    return {d["B"], d["b"], d["H"], d["h"], false, d.tied("H")};
+}
+
+RectangleInput rectangle(const ResolvedDimensions& d)
+{
+    return {d["B"], d["H"], false};
+}
+
+HexagonInput hexagon(const ResolvedDimensions& d)
+{
+    return {d.variant() ? d["H"] : d["R"], d.variant()};
+}
+
+CrossInput cross(const ResolvedDimensions& d)
+{
+    return {d["B"], d["b"], d["H"], d["h"]};
+}
+
+IBeamInput ibeam(const ResolvedDimensions& d)
+{
+    return {d["H"], d["B1"], d["tf1"], d["tw"], d["B2"], d["tf2"]};
+}
+
 FlangedSectionInput flanged(const ResolvedDimensions& d)
 {
     FlangedSectionInput input{d["H"], d["s"], d["B1"], d["t1"], d["B2"], d["t2"]};
@@ -73,22 +105,23 @@ std::vector<SectionEntry> entries()
          VariantSpec{"--solid", "", {}, {"t"}},
          {&I, &W, &i, &A},
          "7850",
-         [](const ResolvedDimensions& d, Scope scope) {
-             return CalcRoundSection({d["D"], d["t"], d.variant()}, scope);
-         },
-         designFigures(Fibres, {&U, &Ui}, true, false)},
+         [](const ResolvedDimensions& d, Scope scope) { return CalcRoundSection(round(d), scope); },
+         designFigures(Fibres, {&U, &Ui}, true, false),
+         [](const ResolvedDimensions& d) { return RoundShape(round(d)); },
+         "Круглая труба",
+         "Круглое сечение"},
         {"tube",
          {{"B", "6"}, {"b", "0.5"}, {"H", "11"}, {"h", "0.5"}},
-         // "H= B" squares the opening, which the routine takes from the tick itself
          {{"h", "b", true, ""}, {"H", "B", false, "--square"}},
          std::nullopt,
          AboutBothAxes,
          "7850",
          [](const ResolvedDimensions& d, Scope scope) {
-             return CalcRectangularTube({d["B"], d["b"], d["H"], d["h"], false, d.tied("H")},
-                                        scope);
+             return CalcRectangularTube(tube(d), scope);
          },
-         designFigures(Fibres, {&U, &Ui}, true, false)},
+         designFigures(Fibres, {&U, &Ui}, true, false),
+         [](const ResolvedDimensions& d) { return RectangularTubeShape(tube(d)); },
+         "Коробчатое сечение"},
         {"rect",
          {{"B", "5"}, {"H", ""}},
          {{"H", "B", true, ""}},
@@ -96,9 +129,11 @@ std::vector<SectionEntry> entries()
          AboutBothAxes,
          "600",
          [](const ResolvedDimensions& d, Scope scope) {
-             return CalcRectangle({d["B"], d["H"], false}, scope);
+             return CalcRectangle(rectangle(d), scope);
          },
-         designFigures(Fibres, {&U}, true, false)},
+         designFigures(Fibres, {&U}, true, false),
+         [](const ResolvedDimensions& d) { return RectangleShape(rectangle(d)); },
+         "Прямоугольное сечение"},
         {"rhombus",
          {{"B", "5"}},
          {},
@@ -106,37 +141,40 @@ std::vector<SectionEntry> entries()
          {&I, &W, &i, &A, &S},
          "7850",
          [](const ResolvedDimensions& d, Scope scope) { return CalcRhombus({d["B"]}, scope); },
-         designFigures(Fibres, {&U}, true, false)},
+         designFigures(Fibres, {&U}, true, false),
+         [](const ResolvedDimensions& d) { return RhombusShape({d["B"]}); },
+         "Ромб"},
         {"hexagon",
          {{"R", "1"}, {"H", "1.73205"}},
          {},
          VariantSpec{"", "H", {"H"}, {"R"}},
          {&Ix, &Iy, &Wx, &Wy, &ix, &iy, &A},
          "7850",
-         [](const ResolvedDimensions& d, Scope scope) {
-             return CalcHexagon({d.variant() ? d["H"] : d["R"], d.variant()}, scope);
-         },
-         designFigures(Fibres, {&U}, false, false)},
+         [](const ResolvedDimensions& d, Scope scope) { return CalcHexagon(hexagon(d), scope); },
+         designFigures(Fibres, {&U}, false, false),
+         [](const ResolvedDimensions& d) { return HexagonShape(hexagon(d)); },
+         "Шестигранное сечение"},
         {"cross",
          {{"B", "10"}, {"b", "1"}, {"H", "20"}, {"h", "1"}},
          {{"H", "B", true, ""}, {"h", "b", true, ""}},
          std::nullopt,
          AboutBothAxes,
          "7850",
-         [](const ResolvedDimensions& d, Scope scope) {
-             return CalcCross({d["B"], d["b"], d["H"], d["h"]}, scope);
-         },
-         designFigures(Fibres, {&U}, true, true)},
+         [](const ResolvedDimensions& d, Scope scope) { return CalcCross(cross(d), scope); },
+         designFigures(Fibres, {&U}, true, true),
+         [](const ResolvedDimensions& d) { return CrossShape(cross(d)); },
+         "Крестообразное сечение"},
         {"ibeam",
          {{"H", "19.3"}, {"B1", "15"}, {"tf1", "0.9"}, {"tw", "0.6"}, {"B2", "15"}, {"tf2", "0.9"}},
          {{"B2", "B1", true, "", Applies::InBase}, {"tf2", "tf1", true, "", Applies::InBase}},
          VariantSpec{"--tee", "", {}, {"B2", "tf2"}},
          {&Ix, &Iy, &Wx, &Wy, &ix, &iy, &A, &Sx, &Sy, &Yc},
          "7850",
-         [](const ResolvedDimensions& d, Scope scope) {
-             return CalcIBeam({d["H"], d["B1"], d["tf1"], d["tw"], d["B2"], d["tf2"]}, scope);
-         },
-         designFigures(Fibres, {&U}, true, true)},
+         [](const ResolvedDimensions& d, Scope scope) { return CalcIBeam(ibeam(d), scope); },
+         designFigures(Fibres, {&U}, true, true),
+         [](const ResolvedDimensions& d) { return IBeamShape(ibeam(d)); },
+         "Двутавровое сечение",
+         "Тавровое сечение"},
         {"channel",
          {{"H", "20"}, {"s", "0.52"}, {"B1", "9"}, {"t1", "1"}, {"B2", "9"}, {"t2", "1"}},
          flangedTies(),
@@ -144,7 +182,10 @@ std::vector<SectionEntry> entries()
          FlangedFigures,
          "7850",
          [](const ResolvedDimensions& d, Scope scope) { return CalcChannel(flanged(d), scope); },
-         designFigures({&Wu, &Wv}, {&U}, true, true)},
+         designFigures({&Wu, &Wv}, {&U}, true, true),
+         [](const ResolvedDimensions& d) { return ChannelShape(flanged(d)); },
+         "С-образное сечение",
+         "Уголковое сечение"},
         {"zsection",
          {{"H", "20"}, {"s", "0.52"}, {"B1", "9"}, {"t1", "0.9"}, {"B2", "9"}, {"t2", "0.9"}},
          flangedTies(),
@@ -152,7 +193,10 @@ std::vector<SectionEntry> entries()
          FlangedFigures,
          "7850",
          [](const ResolvedDimensions& d, Scope scope) { return CalcZSection(flanged(d), scope); },
-         designFigures({&Wu, &Wv}, {&U}, true, true)},
+         designFigures({&Wu, &Wv}, {&U}, true, true),
+         [](const ResolvedDimensions& d) { return ZSectionShape(flanged(d)); },
+         "Z-образное сечение",
+         "Уголковое сечение"},
     };
 }
 

@@ -8,6 +8,7 @@
 // resolved here alone, so the calculators and the command line cannot disagree.
 
 #include "section.h"
+#include "section_drawing.h"
 
 #include <optional>
 #include <string_view>
@@ -76,6 +77,9 @@ struct SectionEntry {
     SectionOutcome (*compute)(const ResolvedDimensions&, Scope);
     // what a design check needs besides, in this order, where the section has it
     std::vector<const FigureKind*> designFigures;
+    SectionShape (*shape)(const ResolvedDimensions&); // for the section card's drawing
+    // its Russian name in either shape, for a report made without a calculator
+    std::string_view title, variantTitle = {};
 
     std::size_t dimensionIndex(std::string_view name) const; // size() when unknown
     std::size_t tieIndex(std::string_view tied) const;       // size() when none

@@ -1,5 +1,6 @@
 #include "exact.h"
 
+#include <algorithm>
 #include <array>
 #include <cfloat>
 
@@ -24,6 +25,19 @@ Rational Fraction(Integer numerator, const Integer& denominator)
     Rational value(std::move(numerator), denominator);
     value.canonicalize();
     return value;
+}
+
+std::optional<Decimal> ExactDecimal(const Rational& value)
+{
+    Integer rest = value.get_den();
+    const auto twos = mpz_remove(rest.get_mpz_t(), rest.get_mpz_t(), Integer(2).get_mpz_t());
+    const auto fives = mpz_remove(rest.get_mpz_t(), rest.get_mpz_t(), Integer(5).get_mpz_t());
+    if (rest != 1)
+        return std::nullopt;
+    const unsigned long digits = std::max(twos, fives);
+    // n/d = n·(10^k/d) / 10^k, and d divides 10^k
+    const Integer significand = value.get_num() * (PowerOfTenInteger(digits) / value.get_den());
+    return Decimal{significand, -static_cast<long>(digits)};
 }
 
 Integer PowerOfTenInteger(unsigned long k)

@@ -5,6 +5,8 @@
 
 #include <gmpxx.h>
 
+#include <optional>
+
 namespace velkor {
 
 using Integer = mpz_class;
@@ -22,6 +24,10 @@ Rational ToRational(const Decimal& decimal);
 
 // numerator/denominator in lowest terms, as every GMP fraction must be before it is used.
 Rational Fraction(Integer numerator, const Integer& denominator);
+
+// The decimal of a fraction whose denominator has no prime factors but 2 and 5 (every
+// typed size, in any unit); nothing for one like 1/3.
+std::optional<Decimal> ExactDecimal(const Rational& value);
 
 // 10^k, for any whole k.
 Rational PowerOfTen(long k);

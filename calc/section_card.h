@@ -1,0 +1,66 @@
+#pragma once
+
+// The section card: one calculation written out whole for a calculation report. Its
+// inputs, every figure the section has (those of the calculator and those of a design
+// check) grouped as a report lists them, each cut to the precision like the calculator's,
+// and the section's drawing. The card window, its PDF and velkor-cli --report all show
+// this, so they cannot disagree with each other or with the calculator.
+
+#include "catalogue.h"
+#include "section_drawing.h"
+
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace velkor {
+
+enum class FigureGroup { Geometry, Elastic, Plastic, Torsion, SurfaceAndWeight };
+
+struct CardRow {
+    FigureGroup group;
+    std::string name;   // Russian
+    std::string symbol; // as velkor-cli writes it
+    std::string value;  // cut, with the decimal separator asked for
+    std::string unit;   // Russian: "см4", "°", "кг/м"
+    std::string note;   // the model of an approximate figure
+};
+
+struct CardInput {
+    std::string caption; // "H", "Единицы", "Удельный вес"
+    std::string value;   // "20 см", "(= B1) 9 см"
+};
+
+// One calculation as the calculator or the command line made it: the dimensions in
+// `unit`, exactly as typed, the ticks of the entry's ties, the variant, the specific
+// weight in kg/m³ and the precision.
+struct CardRequest {
+    const SectionEntry* entry = nullptr;
+    std::string title; // the section's name as the calculator shows it
+    LengthUnit unit = LengthUnit::Centimetre;
+    std::vector<Decimal> dimensions;
+    std::vector<bool> ticks;
+    bool variant = false;
+    Decimal specificWeight, precision;
+};
+
+struct SectionCard {
+    std::string title;
+    std::vector<CardInput> inputs;
+    std::vector<CardRow> rows; // by group, in the groups' order
+    SectionDrawing drawing;
+    // the drawing's dimensions' labels, "H = 20", in the order of drawing.shape.dimensions
+    std::vector<std::string> dimensionLabels;
+};
+
+std::string_view GroupTitle(FigureGroup group);
+
+// "см", "мм2", "м4"; a figure of power 0 its own unit.
+std::string RussianUnit(LengthUnit unit, int power);
+std::string RussianUnit(LengthUnit unit, const FigureKind& kind);
+std::string_view RussianUnitName(LengthUnit unit); // "сантиметр"
+
+// The card of a calculation, or the refusal the calculator shows for it.
+std::variant<SectionCard, Refusal> MakeCard(const CardRequest& request, char decimalSeparator);
+
+} // namespace velkor
