@@ -6,8 +6,6 @@
 namespace velkor {
 namespace {
 
-constexpr long ExponentLimit = 100000;
-
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';

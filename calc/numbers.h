@@ -16,9 +16,10 @@ namespace velkor {
 // comes first) is the decimal point; an exponent may follow after E/e/D/d; "&H" and "&O"
 // introduce a hexadecimal or octal integer. Reading stops at the first character that
 // cannot continue the number, so "12abc" gives 12. "0.1" is one tenth, not the double
-// nearest to it. Exponents beyond ±100000 are taken as ±100000: such a number is far
-// outside anything a section has, and is refused wherever it is used.
+// nearest to it. Exponents beyond ±ExponentLimit are taken as ±ExponentLimit: such a
+// number is far outside anything a section has, and is refused wherever it is used.
 std::optional<Decimal> LeadingNumber(std::string_view text);
+inline constexpr long ExponentLimit = 100000;
 
 // LeadingNumber, with 0 for a text that does not begin with a number.
 Decimal Val(std::string_view text);
