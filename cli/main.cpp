@@ -1,20 +1,26 @@
 // velkor-cli: the calculators' figures from the command line, one section or a batch.
+#include "batch.h"
 #include "catalogue.h"
+#include "exit_status.h"
+#include "line_reader.h"
 #include "numbers.h"
+#include "output.h"
 #include "report.h"
 #include "request.h"
+#include "utf8.h"
 #include "velkor_version.h"
 
-#include <fstream>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <iostream>
 #include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace velkor::cli;
 
 namespace {
-
-constexpr int Refused = 2;
-constexpr int UsageFailure = 64;
 
 const char Usage[] = "usage: velkor-cli SECTION [NAME=VALUE ...] [--unit mm|cm|m] [--precision P] "
                      "[--gamma G] [--json] [--all] [variant flags]\n"
@@ -31,37 +37,66 @@ std::string defaultOf(const velkor::SectionEntry& section, const velkor::Dimensi
     return std::string(dimension.name) + "=" + std::string(dimension.defaultText);
 }
 
-void printHelp()
+std::string helpText()
 {
-    std::cout << Usage
-              << "\nDimensions are given in the selected unit (default cm) with \".\" or \",\" as "
-                 "decimal separator.\nA dimension left out takes the calculator's default text; "
-                 "one in brackets follows\nthat dimension unless it is given. Results are cut, "
-                 "never rounded, to 1/P\n(default P 1000: three decimals).\n\nSections:\n";
+    std::ostringstream help;
+    help << Usage
+         << "\nDimensions are given in the selected unit (default cm) with \".\" or \",\" as "
+            "decimal separator.\nA dimension left out takes the calculator's default text; "
+            "one in brackets follows\nthat dimension unless it is given. Results are cut, "
+            "never rounded, to 1/P\n(default P 1000: three decimals).\n\nSections:\n";
     for (const velkor::SectionEntry& section : velkor::Catalogue()) {
-        std::cout << "  " << section.key;
+        help << "  " << section.key;
         for (const velkor::DimensionSpec& dimension : section.dimensions) {
             // a dimension that chooses the other shape is the alternative to the base's
             const bool alternative = section.variant && section.variant->chosenBy == dimension.name;
-            std::cout << (alternative ? " [or " : " ") << defaultOf(section, dimension)
-                      << (alternative ? "]" : "");
+            help << (alternative ? " [or " : " ") << defaultOf(section, dimension)
+                 << (alternative ? "]" : "");
         }
         if (section.variant && !section.variant->flag.empty())
-            std::cout << " [" << section.variant->flag << ']';
+            help << " [" << section.variant->flag << ']';
         for (const velkor::TieSpec& tie : section.ties)
             if (!tie.flag.empty())
-                std::cout << " [" << tie.flag << ']';
-        std::cout << "  (gamma " << section.specificWeight << " kg/m3)\n";
+                help << " [" << tie.flag << ']';
+        help << "  (gamma " << section.specificWeight << " kg/m3)\n";
     }
-    std::cout << "\nExit status: 0 done, 2 refused by a check, 64 usage error.\n"
-                 "A batch reads one call per line (blank lines and # comments skipped) and "
-                 "writes CSV, or JSON lines with --json.\n";
+    help << "\nExit status: 0 done, 2 refused by a check, 64 usage error, 66 batch file missing,\n"
+            "unreadable or a folder, 74 results that could not be written.\n"
+            "A batch reads one call per line (blank lines and # comments skipped) and writes "
+            "CSV,\nor JSON lines with --json, each line's answer as soon as it is computed; a "
+            "line\nthat fails is named on standard error.\n";
+    return help.str();
 }
 
 int usageError(const std::string& reason)
 {
-    std::cerr << "velkor-cli: " << reason << '\n' << Usage;
-    return UsageFailure;
+    std::cerr << "velkor-cli: " << ValidUtf8(reason) << '\n' << Usage;
+    return exit_status::Usage;
+}
+
+// `where` is empty, or names the batch line whose answer was being written.
+int writeFailure(int error, const std::string& where = {})
+{
+    std::cerr << "velkor-cli: " << where << "cannot write the results: " << std::strerror(error)
+              << '\n';
+    return exit_status::WriteFailed;
+}
+
+// The batch file `name` (- for the standard input) could not be read.
+int readFailure(const std::string& name, int error)
+{
+    std::cerr << "velkor-cli: cannot read "
+              << (name == "-" ? std::string("standard input") : "'" + ValidUtf8(name) + "'") << ": "
+              << std::strerror(error) << '\n';
+    return exit_status::NoInput;
+}
+
+// Writes `text` to the standard output: Done, or WriteFailed with its message.
+int written(const std::string& text)
+{
+    Output out(STDOUT_FILENO);
+    out.write(text);
+    return out.flush() ? exit_status::Done : writeFailure(out.error());
 }
 
 int single(const std::vector<std::string>& words)
@@ -72,87 +107,96 @@ int single(const std::vector<std::string>& words)
     const Request& request = std::get<Request>(parsed);
     const Answer answer = Calculate(request);
     if (const auto* refusal = std::get_if<velkor::Refusal>(&answer)) {
-        std::cerr << refusal->message << '\n';
-        return Refused;
+        std::cerr << "velkor-cli: " << refusal->message << '\n';
+        return exit_status::Refused;
     }
-    std::cout << (request.json ? JsonReport(answer, request) + '\n'
-                               : TextReport(std::get<velkor::Display>(answer), request));
-    return 0;
+    return written(request.json ? JsonReport(answer, request) + '\n'
+                                : TextReport(std::get<velkor::Display>(answer), request));
 }
 
-int batch(std::istream& input, bool json, bool all)
+// The batch's input, open and known to be readable as a stream: a descriptor, or -1 after
+// the message.
+int openBatchInput(const std::string& name, bool& regularFile)
 {
-    std::ostringstream out;
-    if (!json)
-        out << CsvHeader(all) << '\n';
+    const int fd = name == "-" ? STDIN_FILENO : ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat status {};
+    if (fd < 0 || ::fstat(fd, &status) != 0) {
+        readFailure(name, errno);
+        return -1;
+    }
+    if (S_ISDIR(status.st_mode)) {
+        readFailure(name, EISDIR);
+        return -1;
+    }
+    regularFile = S_ISREG(status.st_mode);
+    return fd;
+}
+
+// Answers the lines as they come. From a file the answers go out in large blocks; from a
+// pipe or terminal each one at once, so that velkor-cli can stand in a pipeline.
+int batch(const std::string& name, const BatchOptions& options)
+{
+    bool regularFile = false;
+    const int fd = openBatchInput(name, regularFile);
+    if (fd < 0)
+        return exit_status::NoInput;
+    LineReader reader(fd);
+    Output out(STDOUT_FILENO);
+    if (!options.json)
+        out.write(CsvHeader(options.all) + '\n');
     bool anyFailed = false;
     std::string line;
-    for (long number = 1; std::getline(input, line); ++number) {
-        const auto words = SplitWords(line);
-        if (words.empty() || words.front().starts_with('#'))
-            continue;
-        const auto parsed = ParseRequest(words);
-        if (const auto* usage = std::get_if<UsageError>(&parsed)) {
-            anyFailed = true;
-            if (json)
-                out << "{\"line\": " << number << ", \"error\": " << JsonString(usage->reason)
-                    << "}\n";
-            else
-                out << CsvRow(number, words.front(), "", "", usage->reason, nullptr, all) << '\n';
-            continue;
+    for (std::uint64_t number = 1;; ++number) {
+        const LineReader::Status status = reader.next(line);
+        if (status == LineReader::Status::End)
+            break;
+        if (status == LineReader::Status::Failed) {
+            out.flush();
+            return readFailure(name, reader.error());
         }
-        Request request = std::get<Request>(parsed);
-        request.all = request.all || all;
-        const Answer answer = Calculate(request);
-        const auto* display = std::get_if<velkor::Display>(&answer);
-        anyFailed = anyFailed || display == nullptr;
-        if (json) {
-            out << JsonReport(answer, request, number) << '\n';
-        } else {
-            const std::string error = display ? "" : std::get<velkor::Refusal>(answer).message;
-            out << CsvRow(number, std::string(request.section->key), UnitName(request.unit),
-                          Number(request.precision), error, display, all)
-                << '\n';
-        }
+        const LineAnswer answer = AnswerLine(line, number, options, reader.lastLineTooLong());
+        if (answer.failed)
+            std::cerr << "velkor-cli: line " << number << ": " << answer.reason << '\n';
+        anyFailed = anyFailed || answer.failed;
+        out.write(answer.output);
+        if (!regularFile)
+            out.flush();
+        if (out.failed())
+            return writeFailure(out.error(), "line " + std::to_string(number) + ": ");
     }
-    std::cout << out.str();
-    return anyFailed ? Refused : 0;
+    if (!out.flush())
+        return writeFailure(out.error());
+    return anyFailed ? exit_status::Refused : exit_status::Done;
+}
+
+int batchCall(const std::vector<std::string>& words)
+{
+    if (words.size() < 2)
+        return usageError("--batch needs a file name or -");
+    BatchOptions options;
+    for (std::size_t k = 2; k < words.size(); ++k) {
+        if (words[k] == "--json")
+            options.json = true;
+        else if (words[k] == "--all")
+            options.all = true;
+        else
+            return usageError("unknown batch option '" + words[k] + "'");
+    }
+    return batch(words[1], options);
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    std::ios::sync_with_stdio(false);
     const std::vector<std::string> words(argv + 1, argv + argc);
     if (words.empty())
         return usageError("no section given");
-    if (words.front() == "--help" || words.front() == "-h") {
-        printHelp();
-        return 0;
-    }
-    if (words.front() == "--version") {
-        std::cout << "velkor-cli " << velkor::VersionText << '\n';
-        return 0;
-    }
-    if (words.front() != "--batch")
-        return single(words);
-
-    if (words.size() < 2)
-        return usageError("--batch needs a file name or -");
-    bool json = false, all = false;
-    for (std::size_t k = 2; k < words.size(); ++k) {
-        if (words[k] == "--json")
-            json = true;
-        else if (words[k] == "--all")
-            all = true;
-        else
-            return usageError("unknown batch option '" + words[k] + "'");
-    }
-    if (words[1] == "-")
-        return batch(std::cin, json, all);
-    std::ifstream file(words[1]);
-    if (!file)
-        return usageError("cannot read '" + words[1] + "'");
-    return batch(file, json, all);
+    if (words.front() == "--help" || words.front() == "-h")
+        return written(helpText());
+    if (words.front() == "--version")
+        return written("velkor-cli " + std::string(velkor::VersionText) + '\n');
+    if (words.front() == "--batch")
+        return batchCall(words);
+    return single(words);
 }

@@ -1,6 +1,7 @@
 #include "report.h"
 
 #include "numbers.h"
+#include "utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -41,9 +42,12 @@ const ShownFigure* shown(const Display& display, std::string_view symbol)
     return found == display.figures.end() ? nullptr : &*found;
 }
 
-std::string csvCell(const std::string& text)
+// A field as RFC 4180 has it, in valid UTF-8: quoted where it holds a comma, a quote or a
+// line break, a quote doubled.
+std::string csvCell(const std::string& bytes)
 {
-    if (text.find_first_of(",\"\n") == std::string::npos)
+    std::string text = ValidUtf8(bytes);
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
         return text;
     std::string quotedText = "\"";
     for (char c : text)
@@ -83,10 +87,10 @@ std::string TextReport(const Display& display, const Request& request)
     return text;
 }
 
-std::string JsonString(const std::string& text)
+std::string JsonString(const std::string& bytes)
 {
     std::string quotedText = "\"";
-    for (unsigned char c : text) {
+    for (unsigned char c : ValidUtf8(bytes)) {
         if (c == '"' || c == '\\')
             quotedText += '\\';
         if (c < 0x20) {
@@ -99,7 +103,8 @@ std::string JsonString(const std::string& text)
     return quotedText + '"';
 }
 
-std::string JsonReport(const Answer& answer, const Request& request, std::optional<long> line)
+std::string JsonReport(const Answer& answer, const Request& request,
+                       std::optional<std::uint64_t> line)
 {
     std::string json = "{";
     if (line)
@@ -128,7 +133,7 @@ std::string CsvHeader(bool all)
     return header;
 }
 
-std::string CsvRow(long line, const std::string& section, const std::string& unit,
+std::string CsvRow(std::uint64_t line, const std::string& section, const std::string& unit,
                    const std::string& precision, const std::string& error, const Display* display,
                    bool all)
 {

@@ -25,6 +25,30 @@ std::string quoted(std::string_view text)
     return "'" + std::string(text) + "'";
 }
 
+UsageError givenTwice(std::string_view name, const std::string& key)
+{
+    return UsageError{quoted(name) + " is given twice for " + key};
+}
+
+// A number beyond the range of ordinary numbers (above about 1.8E+308 or, not zero, below
+// about 2.2E-308) is no size of a real section, and no other program could read it back.
+UsageError outOfRange(std::string_view word, std::string_view name)
+{
+    return UsageError{quoted(word) + ": " + std::string(name) +
+                      " must be zero or lie between 2.2E-308 and 1.8E+308 in size"};
+}
+
+// "--precision x": the option's value as a number in the ordinary range.
+std::variant<Decimal, UsageError> numberOption(std::string_view name, const std::string& text)
+{
+    const auto parsed = StrictNumber(text);
+    if (!parsed)
+        return UsageError{std::string(name) + " needs a number, not " + quoted(text)};
+    if (!IsOrdinary(ToRational(*parsed)))
+        return outOfRange(text, name);
+    return *parsed;
+}
+
 bool variantChosen(const Request& request)
 {
     const auto& variant = request.section->variant;
@@ -147,6 +171,7 @@ std::variant<Request, UsageError> ParseRequest(const std::vector<std::string>& w
     const SectionEntry& section = *request.section;
     const std::string key(section.key);
 
+    std::set<std::string, std::less<>> optionsGiven;
     std::vector<std::string_view> flags;
     if (section.variant && !section.variant->flag.empty())
         flags.push_back(section.variant->flag);
@@ -164,21 +189,30 @@ std::variant<Request, UsageError> ParseRequest(const std::vector<std::string>& w
                 return std::string(word.substr(name.size() + 1));
             return std::nullopt;
         };
+        const auto once = [&](std::string_view name) {
+            return optionsGiven.insert(std::string(name)).second;
+        };
         if (const auto unit = option("--unit")) {
             const auto parsed = unitNamed(*unit);
             if (!parsed)
                 return UsageError{"unknown unit " + quoted(*unit) + " (mm, cm or m)"};
+            if (!once("--unit"))
+                return givenTwice("--unit", key);
             request.unit = *parsed;
         } else if (const auto precision = option("--precision")) {
-            const auto parsed = StrictNumber(*precision);
-            if (!parsed)
-                return UsageError{"--precision needs a number, not " + quoted(*precision)};
-            request.precision = *parsed;
+            const auto parsed = numberOption("--precision", *precision);
+            if (const auto* error = std::get_if<UsageError>(&parsed))
+                return *error;
+            if (!once("--precision"))
+                return givenTwice("--precision", key);
+            request.precision = std::get<Decimal>(parsed);
         } else if (const auto gamma = option("--gamma")) {
-            const auto parsed = StrictNumber(*gamma);
-            if (!parsed)
-                return UsageError{"--gamma needs a number, not " + quoted(*gamma)};
-            request.gamma = *parsed;
+            const auto parsed = numberOption("--gamma", *gamma);
+            if (const auto* error = std::get_if<UsageError>(&parsed))
+                return *error;
+            if (!once("--gamma"))
+                return givenTwice("--gamma", key);
+            request.gamma = std::get<Decimal>(parsed);
         } else if (word == "--json") {
             request.json = true;
         } else if (word == "--all") {
@@ -196,6 +230,10 @@ std::variant<Request, UsageError> ParseRequest(const std::vector<std::string>& w
             const auto value = StrictNumber(word.substr(equals + 1));
             if (!value)
                 return UsageError{quoted(word) + " is not NAME=NUMBER"};
+            if (!IsOrdinary(ToRational(*value)))
+                return outOfRange(word, name);
+            if (request.given(name))
+                return givenTwice(name, key);
             request.dimensions[std::string(name)] = *value;
         }
     }

@@ -4,33 +4,48 @@
 
 namespace {
 
+bool breaksCells(QChar c)
+{
+    return c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
+           c.category() == QChar::Separator_Paragraph;
+}
+
 QString cell(QString text)
 {
     for (QChar& c : text)
-        if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+        if (breaksCells(c))
             c = QLatin1Char(' ');
     return text;
 }
 
 } // namespace
 
-QMimeData* clipboardData(const CopiedTable& table)
+QString copiedText(const CopiedTable& table)
 {
-    const QString title = cell(table.title);
-    QString text = title + QLatin1Char('\n');
-    QString html = QStringLiteral("<table><tr><th colspan=\"3\">") + title.toHtmlEscaped() +
-                   QStringLiteral("</th></tr>");
+    QString text = cell(table.title) + QLatin1Char('\n');
+    for (const CopiedRow& row : table.rows)
+        text += cell(row.caption) + QLatin1Char('\t') + cell(row.value) + QLatin1Char('\t') +
+                cell(row.unit) + QLatin1Char('\n');
+    return text;
+}
+
+QString copiedHtml(const CopiedTable& table)
+{
+    QString html = QStringLiteral("<table><tr><th colspan=\"3\">") +
+                   cell(table.title).toHtmlEscaped() + QStringLiteral("</th></tr>");
     for (const CopiedRow& row : table.rows) {
-        const QString cells[] = {cell(row.caption), cell(row.value), cell(row.unit)};
-        text += cells[0] + QLatin1Char('\t') + cells[1] + QLatin1Char('\t') + cells[2] +
-                QLatin1Char('\n');
         html += QStringLiteral("<tr>");
-        for (const QString& c : cells)
-            html += QStringLiteral("<td>") + c.toHtmlEscaped() + QStringLiteral("</td>");
+        for (const QString* text : {&row.caption, &row.value, &row.unit})
+            html += QStringLiteral("<td>") + cell(*text).toHtmlEscaped() + QStringLiteral("</td>");
         html += QStringLiteral("</tr>");
     }
+    return html + QStringLiteral("</table>");
+}
+
+QMimeData* clipboardData(const CopiedTable& table)
+{
     auto* data = new QMimeData;
-    data->setText(text);
-    data->setHtml(html + QStringLiteral("</table>"));
+    data->setText(copiedText(table));
+    data->setHtml(copiedHtml(table));
     return data;
 }

@@ -7,6 +7,7 @@
 #include "numbers.h"
 #include "platform_services.h"
 #include "print_file.h"
+#include "unit_switch.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -565,14 +566,9 @@ void SectionForm::rescaleLengthBoxes(int oldFactor, int newFactor)
         // a box that follows another one is rewritten when its source converts
         if (length.following && length.following())
             continue;
-        auto value = velkor::LeadingNumber(length.box->text().toStdString());
-        if (!value)
-            continue; // nothing to convert: keep what the user typed
-        // ×10, ×100, ×1000 or the inverse move the decimal point: exactly a decimal again
-        int ratio = oldFactor > newFactor ? oldFactor / newFactor : newFactor / oldFactor;
-        for (; ratio > 1; ratio /= 10)
-            value->exponent += oldFactor > newFactor ? 1 : -1;
-        if (!velkor::BeyondOrdinaryRange(velkor::ToRational(*value)))
+        const auto value =
+            velkor::RescaledLength(length.box->text().toStdString(), oldFactor, newFactor);
+        if (value) // else nothing to convert: keep what the user typed
             length.box->setText(formatNumber(*value));
     }
 }

@@ -2,11 +2,11 @@
 // value lies between zero and the number, less than one step of 1/|P| below it; a square
 // root is cut below its exact value and within a step of it; and the digits written are
 // the cut value's.
+#include "fuzz_bytes.h"
 #include "numbers.h"
 #include "truncation.h"
 
 #include <cstdint>
-#include <cstdlib>
 #include <string_view>
 
 namespace {
@@ -27,12 +27,6 @@ bool read(std::string_view text, Rational& value, Rational& precision)
     value = velkor::ToRational(*first);
     precision = velkor::ToRational(*second);
     return sgn(precision) != 0;
-}
-
-void require(bool holds)
-{
-    if (!holds)
-        std::abort();
 }
 
 } // namespace

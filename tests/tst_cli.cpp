@@ -12,12 +12,17 @@
 #include "recording_services.h"
 
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QStringDecoder>
 #include <QTemporaryFile>
+
+#include <unistd.h>
 
 #include <functional>
 #include <memory>
@@ -30,9 +35,19 @@ struct Run {
     QString err;
 };
 
-Run velkorCli(const QStringList& arguments, const QByteArray& input = {})
+// Where velkor-cli's standard output goes, and whether its standard input is there at all.
+enum class Streams { Piped, OutputToFullDisk, OutputClosed, InputClosed };
+
+Run velkorCli(const QStringList& arguments, const QByteArray& input = {},
+              Streams streams = Streams::Piped)
 {
     QProcess process;
+    if (streams == Streams::OutputToFullDisk)
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    if (streams == Streams::OutputClosed || streams == Streams::InputClosed)
+        process.setChildProcessModifier([streams] {
+            ::close(streams == Streams::OutputClosed ? STDOUT_FILENO : STDIN_FILENO);
+        });
     process.start(QStringLiteral(VELKOR_CLI), arguments);
     process.write(input);
     process.closeWriteChannel();
@@ -41,6 +56,77 @@ Run velkorCli(const QStringList& arguments, const QByteArray& input = {})
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
 }
+
+// A batch file of `lines` copies of `line`.
+std::unique_ptr<QTemporaryFile> batchFile(const QByteArray& line, int lines = 1)
+{
+    auto file = std::make_unique<QTemporaryFile>();
+    if (!file->open())
+        qFatal("no temporary file");
+    for (int k = 0; k < lines; ++k)
+        file->write(line);
+    file->close();
+    return file;
+}
+
+// velkor-cli reading a batch from a pipe that stays open: what it has answered so far.
+class BatchPipe {
+public:
+    explicit BatchPipe(const QStringList& options = {})
+    {
+        process.start(QStringLiteral(VELKOR_CLI), QStringList{"--batch", "-"} + options);
+        if (!process.waitForStarted(10000))
+            qFatal("velkor-cli did not start");
+    }
+    ~BatchPipe()
+    {
+        process.closeWriteChannel();
+        process.waitForFinished(10000);
+    }
+    void send(const QByteArray& lines)
+    {
+        process.write(lines);
+        while (process.bytesToWrite() > 0 && process.waitForBytesWritten(10000))
+            drain();
+    }
+    // Reads until `count` more lines have come, or 10 s have passed.
+    QStringList answers(int count)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (answered.size() < count && clock.elapsed() < 10000)
+            if (process.waitForReadyRead(200))
+                drain();
+        return answered.mid(0, count);
+    }
+    void drain()
+    {
+        pending += process.readAllStandardOutput();
+        for (qsizetype end = pending.indexOf('\n'); end >= 0; end = pending.indexOf('\n')) {
+            answered << QString::fromUtf8(pending.left(end));
+            pending.remove(0, end + 1);
+        }
+    }
+    void forget() { answered.clear(); }
+    // The process's peak resident memory, in kB.
+    qint64 peakMemory() const
+    {
+        QFile status(QStringLiteral("/proc/%1/status").arg(process.processId()));
+        if (!status.open(QIODevice::ReadOnly))
+            return -1;
+        const QByteArray text = status.readAll();
+        const qsizetype at = text.indexOf("VmHWM:");
+        return text.mid(at + 6, text.indexOf('\n', at) - at - 6)
+            .trimmed()
+            .split(' ')[0]
+            .toLongLong();
+    }
+
+private:
+    QProcess process;
+    QByteArray pending;
+    QStringList answered;
+};
 
 // A calculator filled in by hand: check boxes and options set first (they may copy texts),
 // then the boxes typed; and the result label of each symbol.
@@ -182,7 +268,7 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(QString, message);
         const Run run = velkorCli(arguments);
-        QCOMPARE(run.err, message + '\n');
+        QCOMPARE(run.err, "velkor-cli: " + message + '\n');
         QCOMPARE(run.out, QString());
         QCOMPARE(run.exitCode, 2);
     }
@@ -231,6 +317,197 @@ private slots:
         QCOMPARE(run.out, QString());
         QVERIFY2(run.err.section('\n', 0, 0).contains(offending), qPrintable(run.err));
         QVERIFY(run.err.contains("usage: velkor-cli"));
+    }
+
+    // Output that cannot be written, input that cannot be read, values that are no size:
+    // never a silent success, always one message that starts with the program's name.
+    // FILE stands for a batch file of three good lines.
+    void faults_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("streams");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+        const auto full = int(Streams::OutputToFullDisk);
+        const auto piped = int(Streams::Piped);
+        QTest::newRow("one section to a full disk")
+            << QStringList{"rect"} << QByteArray() << full << 74
+            << "cannot write the results: No space left on device";
+        QTest::newRow("JSON to a full disk")
+            << QStringList{"rect", "--json"} << QByteArray() << full << 74 << "No space left";
+        QTest::newRow("help to a full disk")
+            << QStringList{"--help"} << QByteArray() << full << 74 << "No space left";
+        QTest::newRow("batch file to a full disk")
+            << QStringList{"--batch", "FILE"} << QByteArray() << full << 74 << "No space left";
+        QTest::newRow("piped batch to a full disk: the first line's answer fails")
+            << QStringList{"--batch", "-"} << QByteArray("round\nrect\n") << full << 74
+            << "line 1: cannot write the results: No space left on device";
+        QTest::newRow("one section, standard output closed")
+            << QStringList{"rect"} << QByteArray() << int(Streams::OutputClosed) << 74
+            << "Bad file descriptor";
+        QTest::newRow("batch file, standard output closed")
+            << QStringList{"--batch", "FILE", "--json"} << QByteArray()
+            << int(Streams::OutputClosed) << 74 << "cannot write the results";
+        QTest::newRow("batch of a folder") << QStringList{"--batch", "."} << QByteArray() << piped
+                                           << 66 << "cannot read '.': Is a directory";
+        QTest::newRow("missing batch file")
+            << QStringList{"--batch", "/nonexistent/batch.txt"} << QByteArray() << piped << 66
+            << "cannot read '/nonexistent/batch.txt': No such file or directory";
+        QTest::newRow("batch from a closed standard input")
+            << QStringList{"--batch", "-"} << QByteArray() << int(Streams::InputClosed) << 66
+            << "cannot read standard input: Bad file descriptor";
+        QTest::newRow("nan") << QStringList{"round", "D=nan"} << QByteArray() << piped << 64
+                             << "'D=nan' is not NAME=NUMBER";
+        QTest::newRow("inf in a dimension the shape ignores")
+            << QStringList{"round", "t=inf", "--solid"} << QByteArray() << piped << 64
+            << "'t=inf' is not NAME=NUMBER";
+        QTest::newRow("beyond the largest number")
+            << QStringList{"round", "D=1e400"} << QByteArray() << piped << 64
+            << "'D=1e400': D must be zero or lie between 2.2E-308 and 1.8E+308";
+        QTest::newRow("below the smallest number")
+            << QStringList{"rect", "H=-1e-400"} << QByteArray() << piped << 64 << "'H=-1e-400': H";
+        QTest::newRow("an exponent beyond any reading")
+            << QStringList{"rect", "B=1e99999999999999999999"} << QByteArray() << piped << 64
+            << ": B must";
+        QTest::newRow("precision beyond the largest number")
+            << QStringList{"rect", "--precision", "1e400"} << QByteArray() << piped << 64
+            << "'1e400': --precision must";
+        QTest::newRow("a dimension given twice")
+            << QStringList{"rect", "B=5", "B=6"} << QByteArray() << piped << 64
+            << "'B' is given twice for rect";
+        QTest::newRow("a unit given twice")
+            << QStringList{"rect", "--unit", "mm", "--unit=cm"} << QByteArray() << piped << 64
+            << "'--unit' is given twice";
+        QTest::newRow("refused batch lines are named")
+            << QStringList{"--batch", "-"} << QByteArray("round\n\nround D=10 t=6\n") << piped << 2
+            << "line 3: D должно быть больше или равно 2t";
+        QTest::newRow("a batch line's usage error is named")
+            << QStringList{"--batch", "-", "--json"} << QByteArray("# x\nrect B=1 B=2\n") << piped
+            << 2 << "line 2: 'B' is given twice";
+    }
+    void faults()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, input);
+        QFETCH(int, streams);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        const auto file = batchFile("round\n", 3);
+        arguments.replaceInStrings(QRegularExpression("^FILE$"), file->fileName());
+        const Run run = velkorCli(arguments, input, Streams(streams));
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(run.err.startsWith("velkor-cli: "), qPrintable(run.err));
+        QVERIFY2(run.err.section('\n', 0, 0).contains(message), qPrintable(run.err));
+    }
+
+    // Bytes that are not UTF-8 come back as U+FFFD, so that the JSON parses and the CSV
+    // reads as text; a byte order mark in front of the first line is not part of it.
+    void batchOutputIsAlwaysUtf8_data()
+    {
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QString>("lastError"); // of the last line; the others have none
+        QTest::newRow("invalid bytes in a section's name")
+            << QByteArray("ro\xffund\n") << 1 << QString("unknown section 'ro\uFFFDund'");
+        QTest::newRow("a truncated sequence in a value")
+            << QByteArray("rect B=\xd0\n") << 1 << QString("'B=\uFFFD' is not NAME=NUMBER");
+        QTest::newRow("overlong and surrogate forms") << QByteArray("\xc0\xaf \xed\xa0\x80\n") << 1
+                                                      << QString("unknown section '\uFFFD\uFFFD'");
+        QTest::newRow("byte order mark")
+            << QByteArray("\xef\xbb\xbfround\nrect\n") << 2 << QString();
+        QTest::newRow("a second line's mark is no blank")
+            << QByteArray("round\n\xef\xbb\xbfround\n") << 2
+            << QString("unknown section '\uFEFFround'");
+    }
+    void batchOutputIsAlwaysUtf8()
+    {
+        QFETCH(QByteArray, input);
+        QFETCH(int, lines);
+        QFETCH(QString, lastError);
+        const auto decoded = [&](const QStringList& options) {
+            QProcess process;
+            process.start(QStringLiteral(VELKOR_CLI), QStringList{"--batch", "-"} + options);
+            process.write(input);
+            process.closeWriteChannel();
+            if (!process.waitForFinished(10000))
+                qFatal("velkor-cli did not finish");
+            auto decoder = QStringDecoder(QStringDecoder::Utf8);
+            const QString text = decoder.decode(process.readAllStandardOutput());
+            return decoder.hasError() ? QStringLiteral("not UTF-8") : text;
+        };
+        const QStringList csv = decoded({}).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(csv.size(), lines + 1);
+        QCOMPARE(csv.last().section(',', 4, 4), lastError);
+        const QStringList json = decoded({"--json"}).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(json.size(), lines);
+        for (const QString& row : json) {
+            QJsonParseError parse;
+            const QJsonObject object = QJsonDocument::fromJson(row.toUtf8(), &parse).object();
+            QCOMPARE(parse.error, QJsonParseError::NoError);
+            QCOMPARE(object["error"].toString(), row == json.last() ? lastError : QString());
+        }
+    }
+
+    // A batch read from a pipe answers each line before the next one comes, so that
+    // velkor-cli can serve as a filter; the header first.
+    void batchAnswersEachLineAsItArrives_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::newRow("CSV") << QStringList() << "1,round,cm,1000,,21.519,"
+                             << "3,rect,";
+        QTest::newRow("JSON") << QStringList{"--json"} << "{\"line\": 1, \"section\": \"round\""
+                              << "{\"line\": 3, \"section\": \"rect\"";
+    }
+    void batchAnswersEachLineAsItArrives()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        BatchPipe pipe(options);
+        const int header = options.isEmpty() ? 1 : 0;
+        pipe.send("round\n");
+        const QStringList answers = pipe.answers(header + 1);
+        QCOMPARE(answers.size(), header + 1);
+        QVERIFY2(answers.last().startsWith(first), qPrintable(answers.last()));
+        pipe.send("# nothing to answer\nrect\n");
+        const QStringList more = pipe.answers(header + 2);
+        QCOMPARE(more.size(), header + 2);
+        QVERIFY2(more.last().startsWith(second), qPrintable(more.last()));
+    }
+
+    // Memory stays flat however long the batch: ten times the lines cost no more.
+    void batchMemoryDoesNotGrowWithTheLines()
+    {
+        BatchPipe pipe;
+        const QByteArray lines = QByteArray("rect B=3 H=4 --precision 1e30\n").repeated(5000);
+        pipe.send(lines);
+        QCOMPARE(pipe.answers(5001).size(), 5001);
+        const qint64 early = pipe.peakMemory();
+        for (int k = 0; k < 9; ++k) {
+            pipe.forget();
+            pipe.send(lines);
+            QCOMPARE(pipe.answers(5000).size(), 5000);
+        }
+        const qint64 late = pipe.peakMemory();
+        QVERIFY2(early > 0 && late - early < 4096,
+                 qPrintable(
+                     QString("%1 kB after 5 000 lines, %2 kB after 50 000").arg(early).arg(late)));
+    }
+
+    // A line longer than the reader keeps is refused, and the lines after it still count.
+    void anOverlongLineIsRefused()
+    {
+        const QByteArray input = "round D=" + QByteArray(70000, '1') + "\nrect\n";
+        const Run run = velkorCli({"--batch", "-"}, input);
+        QCOMPARE(run.exitCode, 2);
+        const QStringList rows = run.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(rows.size(), 3);
+        QVERIFY2(rows[1].startsWith("1,round,,,line longer than 65536 bytes,"),
+                 qPrintable(rows[1]));
+        QVERIFY(rows[2].startsWith("2,rect,cm,1000,,"));
     }
 
     // the calculator's angle: t1 is 0 and t2 follows s, so H only has to exceed s

@@ -1,19 +1,26 @@
 // Thousands of random things a user can do on every calculator, with the promises checked
 // after each: no "inf" or "nan" anywhere, tied boxes showing their source, unit labels
 // naming the selected unit, results complete or empty and equal to a fresh calculation,
-// and a refused calculation changing nothing.
+// a refused calculation changing nothing, a copy that is the form's table cell for cell
+// whatever was pasted into its boxes, a print that makes its PDF file, and no Qt warning
+// besides the few the offscreen platform always gives.
 //
-// VELKOR_SEED=N replays a failing session (the failure message names its seed);
-// VELKOR_SESSION_ACTIONS=N sets the number of actions per calculator.
+// Each session names its seed before its first action; VELKOR_SEED=N replays a failing
+// session (the failure message names its seed too); VELKOR_SESSION_ACTIONS=N sets the
+// number of actions per calculator, and QtTest's watchdog allows time in proportion.
 #include "form_test_support.h"
 #include "recording_services.h"
 #include "section_form.h"
 #include "velkor.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <deque>
@@ -25,15 +32,63 @@ const QStringList MenuButtons = {"Command3", "Command2",  "Command5",  "Command7
 
 // Pieces a user might type. The letters leave out i, n, f and a, so that "inf" or "nan" on
 // the form can only come from the program.
-const QStringList Pieces = {"0", "1", "2", "5", "7", "9", "12", ".", ",", " ", "-", "e", "E",
-                            "x", "Д", "ж", "&H", "1e308", "1e-300", "123456789012345678901234567890",
+const QStringList Pieces = {"0",         "1",   "2",     "5",      "7",
+                            "9",         "12",  ".",     ",",      " ",
+                            "-",         "e",   "E",     "x",      "Д",
+                            "ж",         "&H",  "1e308", "1e-300", "123456789012345678901234567890",
                             "0.0000001", "3,7", "14.2"};
+
+// Texts a user may paste: tabs and line breaks of every kind, numbers longer than any
+// box shows, characters that are no part of a number.
+const QStringList OddPastes = {"12\t5",
+                               "3\n4",
+                               "1,5\r\n",
+                               "7\u20288",
+                               "\u2029"
+                               "2",
+                               "9\u0085",
+                               "1234567890123456789012345678901234567890123456789012345678901234",
+                               "0.000000000000000000000000000000000000000000000000000000000001",
+                               "1e99999999999999999999",
+                               "-1e-99999999999999999999",
+                               QString(QChar(0xD800)) + "5",
+                               "\uFFFD",
+                               "\u0663\u0664",
+                               "\uFF11\uFF12",
+                               "\u22125",
+                               "5\x01\x1b[2J"};
 
 int environmentNumber(const char* name, int fallback)
 {
     bool ok = false;
     const int value = qEnvironmentVariableIntValue(name, &ok);
     return ok ? value : fallback;
+}
+
+int sessionActions()
+{
+    return environmentNumber("VELKOR_SESSION_ACTIONS", 1500);
+}
+
+// What the offscreen platform says about every window it cannot raise or size: nothing
+// the program can change. Any other warning is the program's, and fails the session.
+bool knownPlatformWarning(QtMsgType type, const QString& message)
+{
+    return type == QtWarningMsg &&
+           (message.startsWith(QStringLiteral("This plugin does not support ")) ||
+            message.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR not set")));
+}
+
+QtMessageHandler qtTestHandler = nullptr;
+QStringList unexpectedWarnings;
+
+void filterWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (knownPlatformWarning(type, message))
+        return;
+    if (type == QtWarningMsg || type == QtCriticalMsg)
+        unexpectedWarnings << message;
+    qtTestHandler(type, context, message);
 }
 
 template <typename Widget> QList<Widget*> usable(const SectionForm* form)
@@ -53,6 +108,7 @@ class RandomSessionsTest : public QObject {
     QRandomGenerator random;
     std::deque<QString> lastActions;
     QString seedNote;
+    QTemporaryDir printFolder;
 
     QString failure(const QString& what) const
     {
@@ -117,10 +173,11 @@ class RandomSessionsTest : public QObject {
         for (const QLabel* unit : form->unitLabelWidgets()) {
             QString text = unit->text();
             text.replace(QChar(u'c'), QChar(u'с')); // a few labels spell centimetres with a Latin c
-            const bool names = text.startsWith(prefix) &&
-                               (prefix != QStringLiteral("м") || !text.startsWith(QStringLiteral("мм")));
+            const bool names = text.startsWith(prefix) && (prefix != QStringLiteral("м") ||
+                                                           !text.startsWith(QStringLiteral("мм")));
             QVERIFY2(names || text == QStringLiteral("°"),
-                     qPrintable(failure(unit->objectName() + " reads " + unit->text() + " for " + prefix)));
+                     qPrintable(failure(unit->objectName() + " reads " + unit->text() + " for " +
+                                        prefix)));
         }
         int empty = 0;
         const auto labels = form->resultLabels();
@@ -141,7 +198,8 @@ class RandomSessionsTest : public QObject {
             QStringList expected = before;
             if (afterUnitSwitch)
                 std::fill(expected.begin(), expected.end() - 1, QString());
-            QVERIFY2(after == expected, qPrintable(failure("a refused calculation changed labels")));
+            QVERIFY2(after == expected,
+                     qPrintable(failure("a refused calculation changed labels")));
             return;
         }
         if (form->resultLabels().front()->text().isEmpty())
@@ -154,7 +212,44 @@ class RandomSessionsTest : public QObject {
                  qPrintable(failure("results differ from a fresh calculation")));
     }
 
+    // The copy is a title line and one line of three cells per row, the shown results
+    // among them (the title is the one of the shape calculated, which may since have been
+    // switched).
+    void checkCopy(const SectionForm* form)
+    {
+        const QString text = QGuiApplication::clipboard()->text();
+        QVERIFY2(text.endsWith('\n'), qPrintable(failure("the copy does not end a line")));
+        const QStringList lines = text.chopped(1).split('\n');
+        QVERIFY2(!lines[0].isEmpty() && !lines[0].contains('\t'),
+                 qPrintable(failure("the copy has no title line: " + lines[0])));
+        for (const QString& line : lines.mid(1))
+            QVERIFY2(line.count('\t') == 2,
+                     qPrintable(failure("a copied row of other than three cells: " + line)));
+        for (const QLabel* label : form->resultLabels())
+            QVERIFY2(label->text().isEmpty() || text.contains('\t' + label->text() + '\t'),
+                     qPrintable(failure("the copy lacks " + label->objectName())));
+    }
+
+    void checkPrint(const RecordingServices& services, qsizetype titledBefore)
+    {
+        QFile pdf(services.pdfPath);
+        QVERIFY2(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-",
+                 qPrintable(failure("no PDF file was printed")));
+        QVERIFY2(services.titledMessages.size() == titledBefore + 1 &&
+                     services.titledMessages.last().second.endsWith(services.pdfPath),
+                 qPrintable(failure("the print did not say where it went")));
+        pdf.remove();
+    }
+
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(printFolder.isValid());
+        qtTestHandler = qInstallMessageHandler(filterWarnings);
+    }
+
+    void cleanupTestCase() { qInstallMessageHandler(qtTestHandler); }
+
     void session_data()
     {
         QTest::addColumn<QString>("button");
@@ -172,29 +267,36 @@ private slots:
         seedNote = QStringLiteral("replay with VELKOR_SEED=%1 on row 0, or seed %2 on this row")
                        .arg(seed)
                        .arg(seed);
+        qInfo("%s: seed %u", qPrintable(button), seed); // before anything can go wrong
         lastActions.clear();
+        unexpectedWarnings.clear();
 
         RecordingServices services;
+        services.pdfPath = printFolder.filePath(QStringLiteral("session.pdf"));
         ModalWindowGuard guard;
         Velkor menu(services);
         SectionForm* form = menu.showSectionForm(button);
         QVERIFY(form);
-        const int actions = environmentNumber("VELKOR_SESSION_ACTIONS", 1500);
+        const int actions = sessionActions();
 
         for (int step = 0; step < actions; ++step) {
             const QStringList before = shownResults(form);
             const qsizetype messagesBefore = services.messages.size();
             bool calculated = false;
             bool unitSwitch = false;
+            const qsizetype titledBefore = services.titledMessages.size();
+            bool copied = false;
+            bool printed = false;
             QString action;
-            switch (random.bounded(8)) {
+            switch (random.bounded(11)) {
             case 0:
             case 1: {
                 const auto boxes = usable<QLineEdit>(form);
                 QLineEdit* box = boxes[random.bounded(boxes.size())];
                 const QString text = randomText();
-                action = "type '" + text + "' into " +
-                         (box->objectName().isEmpty() ? QStringLiteral("Combo1") : box->objectName());
+                action =
+                    "type '" + text + "' into " +
+                    (box->objectName().isEmpty() ? QStringLiteral("Combo1") : box->objectName());
                 typeInto(box, text);
                 break;
             }
@@ -233,19 +335,51 @@ private slots:
             case 5:
             case 6:
                 action = "calculate";
-                QTest::mouseClick(form->findChild<QWidget*>(QStringLiteral("Command1")), Qt::LeftButton);
+                QTest::mouseClick(form->findChild<QWidget*>(QStringLiteral("Command1")),
+                                  Qt::LeftButton);
                 calculated = true;
                 break;
             case 7:
                 action = "exit and reopen";
-                QTest::mouseClick(form->findChild<QWidget*>(QStringLiteral("Command2")), Qt::LeftButton);
+                QTest::mouseClick(form->findChild<QWidget*>(QStringLiteral("Command2")),
+                                  Qt::LeftButton);
                 form = menu.showSectionForm(button);
+                break;
+            case 8:
+                action = "copy";
+                form->findChild<QAction*>(QStringLiteral("CopyResults"))->trigger();
+                copied = true;
+                break;
+            case 9: {
+                const auto boxes = usable<QLineEdit>(form);
+                QLineEdit* box = boxes[random.bounded(boxes.size())];
+                const QString text = OddPastes[random.bounded(OddPastes.size())];
+                action =
+                    "paste '" + text.toHtmlEscaped() + "' into " +
+                    (box->objectName().isEmpty() ? QStringLiteral("Combo1") : box->objectName());
+                QGuiApplication::clipboard()->setText(text);
+                box->setFocus();
+                QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+                break;
+            }
+            case 10:
+                action = "print";
+                QTest::mouseClick(form->findChild<QWidget*>(QStringLiteral("Command3")),
+                                  Qt::LeftButton);
+                printed = true;
                 break;
             }
             lastActions.push_back(QString::number(step) + ": " + action);
             if (lastActions.size() > 12)
                 lastActions.pop_front();
             checkInvariants(form);
+            if (copied)
+                checkCopy(form);
+            if (printed)
+                checkPrint(services, titledBefore);
+            QVERIFY2(unexpectedWarnings.isEmpty(),
+                     qPrintable(failure("Qt warned: " + unexpectedWarnings.join(" | "))));
             if (QTest::currentTestFailed())
                 return;
             if (calculated)
@@ -257,5 +391,18 @@ private slots:
     }
 };
 
-QTEST_MAIN(RandomSessionsTest)
+int main(int argc, char* argv[])
+{
+    // QtTest's watchdog ends a test function that runs longer than QTEST_FUNCTION_TIMEOUT
+    // (5 minutes unless set): a long session gets time in proportion to its actions.
+    if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
+        qputenv(
+            "QTEST_FUNCTION_TIMEOUT",
+            QByteArray::number(std::max(300000LL, 20LL * MenuButtons.size() * sessionActions())));
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    RandomSessionsTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_random_sessions.moc"
