@@ -27,7 +27,8 @@ std::variant<Display, Refusal> ToDisplay(const SectionOutcome& outcome,
 {
     if (const auto* refusal = std::get_if<Refusal>(&outcome))
         return *refusal;
-    if (sgn(settings.precision) == 0 || BeyondOrdinaryRange(settings.precision))
+    // a precision below the ordinary range would cut in steps larger than any number, slowly
+    if (sgn(settings.precision) == 0 || !IsOrdinary(settings.precision))
         return Refusal{std::string(WrongPrecisionMessage)};
 
     const Precision precision(settings.precision);

@@ -78,7 +78,7 @@ std::optional<Decimal> WeightPerMetre(const Real& areaInSquareMillimetres,
                                       const Rational& specificWeight, const Precision& precision);
 
 // The figures in the selected unit, cut, with the weight; or the refusal of the routine,
-// of an unusable precision (0, or beyond the ordinary range), or of a figure beyond the
+// of an unusable precision (0, or outside the ordinary range), or of a figure beyond the
 // ordinary range of numbers.
 std::variant<Display, Refusal> ToDisplay(const SectionOutcome& outcome,
                                          const DisplaySettings& settings);

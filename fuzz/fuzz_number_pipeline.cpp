@@ -18,10 +18,9 @@ using velkor::Rational;
 
 Rational power10(long k)
 {
-    Rational result = 1;
-    for (long j = 0; j < (k < 0 ? -k : k); ++j)
-        result *= 10;
-    return k < 0 ? Rational(1 / result) : result;
+    Integer power;
+    mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(k < 0 ? -k : k));
+    return k < 0 ? Rational(1 / Rational(power)) : Rational(power);
 }
 
 int digitValue(char c)
@@ -123,10 +122,11 @@ Rational referenceCut(const Rational& x, bool root, const Integer& divisor, cons
     return whole + Rational(floorOf(Rational(scaled - whole * pn, pd))) / p;
 }
 
-// The largest e with 10^e <= v, for v > 0, by counting.
+// The largest e with 10^e <= v, for v > 0, by counting from the digits' guess.
 long exponentOf(const Rational& v)
 {
-    long e = 0;
+    long e = static_cast<long>(v.get_num().get_str().size()) -
+             static_cast<long>(v.get_den().get_str().size());
     while (v >= power10(e + 1))
         ++e;
     while (v < power10(e))

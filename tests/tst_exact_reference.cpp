@@ -730,7 +730,7 @@ std::variant<Display, std::string> Show(const Outcome& outcome, long unitFactor,
 {
     if (const auto* refusal = std::get_if<std::string>(&outcome))
         return *refusal;
-    if (precision == 0 || abs(precision) > Q(DBL_MAX))
+    if (precision == 0 || abs(precision) > Q(DBL_MAX) || abs(precision) < Q(DBL_MIN))
         return WrongPrecision;
     const Q fineness = abs(precision);
     const auto& figures = std::get<Figures>(outcome);

@@ -325,6 +325,9 @@ private slots:
         QTest::newRow("precision beyond every number") << "1"
                                                        << "7850"
                                                        << "1e400" << wrongPrecision;
+        QTest::newRow("precision below every number") << "1"
+                                                      << "7850"
+                                                      << "-1e-400" << wrongPrecision;
         QTest::newRow("figure beyond every number") << "1e400"
                                                     << "7850"
                                                     << "1000" << wrongData;
