@@ -192,6 +192,17 @@ std::variant<Request, UsageError> ParseRequest(const std::vector<std::string>& w
         const auto once = [&](std::string_view name) {
             return optionsGiven.insert(std::string(name)).second;
         };
+        // "--precision P" or "--gamma G": an ordinary number, given once
+        const auto number = [&](std::string_view name, const std::string& text,
+                                auto& target) -> std::optional<UsageError> {
+            const auto parsed = numberOption(name, text);
+            if (const auto* error = std::get_if<UsageError>(&parsed))
+                return *error;
+            if (!once(name))
+                return givenTwice(name, key);
+            target = std::get<Decimal>(parsed);
+            return std::nullopt;
+        };
         if (const auto unit = option("--unit")) {
             const auto parsed = unitNamed(*unit);
             if (!parsed)
@@ -200,19 +211,11 @@ std::variant<Request, UsageError> ParseRequest(const std::vector<std::string>& w
                 return givenTwice("--unit", key);
             request.unit = *parsed;
         } else if (const auto precision = option("--precision")) {
-            const auto parsed = numberOption("--precision", *precision);
-            if (const auto* error = std::get_if<UsageError>(&parsed))
+            if (auto error = number("--precision", *precision, request.precision))
                 return *error;
-            if (!once("--precision"))
-                return givenTwice("--precision", key);
-            request.precision = std::get<Decimal>(parsed);
         } else if (const auto gamma = option("--gamma")) {
-            const auto parsed = numberOption("--gamma", *gamma);
-            if (const auto* error = std::get_if<UsageError>(&parsed))
+            if (auto error = number("--gamma", *gamma, request.gamma))
                 return *error;
-            if (!once("--gamma"))
-                return givenTwice("--gamma", key);
-            request.gamma = std::get<Decimal>(parsed);
         } else if (word == "--json") {
             request.json = true;
         } else if (word == "--all") {

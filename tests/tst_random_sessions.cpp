@@ -147,6 +147,14 @@ class RandomSessionsTest : public QObject {
         return text;
     }
 
+    // A box the user can type into, and its name for the record of actions.
+    std::pair<QLineEdit*, QString> someBox(const SectionForm* form)
+    {
+        const auto boxes = usable<QLineEdit>(form);
+        QLineEdit* box = boxes[random.bounded(boxes.size())];
+        return {box, box->objectName().isEmpty() ? QStringLiteral("Combo1") : box->objectName()};
+    }
+
     void checkInvariants(const SectionForm* form)
     {
         for (const QLabel* label : form->findChildren<QLabel*>()) {
@@ -291,12 +299,9 @@ private slots:
             switch (random.bounded(11)) {
             case 0:
             case 1: {
-                const auto boxes = usable<QLineEdit>(form);
-                QLineEdit* box = boxes[random.bounded(boxes.size())];
+                const auto [box, name] = someBox(form);
                 const QString text = randomText();
-                action =
-                    "type '" + text + "' into " +
-                    (box->objectName().isEmpty() ? QStringLiteral("Combo1") : box->objectName());
+                action = "type '" + text + "' into " + name;
                 typeInto(box, text);
                 break;
             }
@@ -351,12 +356,9 @@ private slots:
                 copied = true;
                 break;
             case 9: {
-                const auto boxes = usable<QLineEdit>(form);
-                QLineEdit* box = boxes[random.bounded(boxes.size())];
+                const auto [box, name] = someBox(form);
                 const QString text = OddPastes[random.bounded(OddPastes.size())];
-                action =
-                    "paste '" + text.toHtmlEscaped() + "' into " +
-                    (box->objectName().isEmpty() ? QStringLiteral("Combo1") : box->objectName());
+                action = "paste '" + text.toHtmlEscaped() + "' into " + name;
                 QGuiApplication::clipboard()->setText(text);
                 box->setFocus();
                 QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
