@@ -2,6 +2,7 @@
 #include "catalogue.h"
 #include "numbers.h"
 #include "report.h"
+#include "report_writer.h"
 #include "request.h"
 #include "velkor_version.h"
 
@@ -17,7 +18,7 @@ constexpr int Refused = 2;
 constexpr int UsageFailure = 64;
 
 const char Usage[] = "usage: velkor-cli SECTION [NAME=VALUE ...] [--unit mm|cm|m] [--precision P] "
-                     "[--gamma G] [--json] [--all] [variant flags]\n"
+                     "[--gamma G] [--json] [--all] [--report FILE.pdf] [variant flags]\n"
                      "       velkor-cli --batch FILE|- [--json] [--all]\n"
                      "       velkor-cli --help | --version\n";
 
@@ -53,7 +54,10 @@ void printHelp()
                 std::cout << " [" << tie.flag << ']';
         std::cout << "  (gamma " << section.specificWeight << " kg/m3)\n";
     }
-    std::cout << "\nExit status: 0 done, 2 refused by a check, 64 usage error.\n"
+    std::cout << "\n--report FILE.pdf also writes the section card: the inputs, the section drawn "
+                 "to scale\nand every figure, on one A4 page.\n"
+                 "\nExit status: 0 done, 2 refused by a check, 64 usage error, 69 no report "
+                 "writer,\n74 the report could not be written.\n"
                  "A batch reads one call per line (blank lines and # comments skipped) and "
                  "writes CSV, or JSON lines with --json.\n";
 }
@@ -77,7 +81,7 @@ int single(const std::vector<std::string>& words)
     }
     std::cout << (request.json ? JsonReport(answer, request) + '\n'
                                : TextReport(std::get<velkor::Display>(answer), request));
-    return 0;
+    return request.report ? WriteReport(words) : 0;
 }
 
 int batch(std::istream& input, bool json, bool all)
@@ -91,7 +95,9 @@ int batch(std::istream& input, bool json, bool all)
         const auto words = SplitWords(line);
         if (words.empty() || words.front().starts_with('#'))
             continue;
-        const auto parsed = ParseRequest(words);
+        auto parsed = ParseRequest(words);
+        if (const auto* request = std::get_if<Request>(&parsed); request && request->report)
+            parsed = UsageError{"--report is for one section, not for a batch line"};
         if (const auto* usage = std::get_if<UsageError>(&parsed)) {
             anyFailed = true;
             if (json)

@@ -1,6 +1,7 @@
 #include "request.h"
 
 #include "numbers.h"
+#include "section_card.h"
 
 #include <algorithm>
 
@@ -179,6 +180,10 @@ std::variant<Request, UsageError> ParseRequest(const std::vector<std::string>& w
             if (!parsed)
                 return UsageError{"--gamma needs a number, not " + quoted(*gamma)};
             request.gamma = *parsed;
+        } else if (const auto report = option("--report")) {
+            if (report->empty())
+                return UsageError{"--report needs a file name"};
+            request.report = *report;
         } else if (word == "--json") {
             request.json = true;
         } else if (word == "--all") {
@@ -217,6 +222,25 @@ SectionInput InputOf(const Request& request)
                                              : request.flagged(tie.flag);
     }
     return input;
+}
+
+CardRequest CardRequestOf(const Request& request)
+{
+    const SectionEntry& section = *request.section;
+    const SectionInput input = InputOf(request);
+    CardRequest card{&section,
+                     std::string(input.variant ? section.variantTitle : section.title),
+                     request.unit,
+                     {},
+                     input.ticks,
+                     input.variant,
+                     request.gamma.value_or(Val(section.specificWeight)),
+                     request.precision};
+    // typed or design texts in the request's unit: a decimal again in that unit
+    const Rational factor(UnitFactorOf(request.unit));
+    for (const Rational& millimetres : input.dimensions)
+        card.dimensions.push_back(ExactDecimal(millimetres / factor).value());
+    return card;
 }
 
 } // namespace velkor::cli

@@ -29,7 +29,8 @@ FrameDescription frame()
     d.weightResultName = QStringLiteral("Label9");
     d.weightToolTip = QStringLiteral("Вес погонного метра");
     d.unitToolTips = {QStringLiteral("ед. измерения миллиметр"),
-                      QStringLiteral("ед. измерения сантиметр"), QStringLiteral("ед. измерения метр")};
+                      QStringLiteral("ед. измерения сантиметр"),
+                      QStringLiteral("ед. измерения метр")};
     d.versionToolTip = QStringLiteral("Версия");
     return d;
 }
@@ -67,8 +68,13 @@ Form2::Form2(PlatformServices& services)
 
     diameterBox = addLengthInput({"Label2", QStringLiteral("D="), OuterDiameter, "Text1",
                                   QStringLiteral("14.2"), OuterDiameter, "Label6"});
-    wallBox = addLengthInput({"Label3", QStringLiteral("t ="), {}, "Text2", QStringLiteral("0.5"),
-                              QStringLiteral("Толщина стенки"), "Label10"});
+    wallBox = addLengthInput({"Label3",
+                              QStringLiteral("t ="),
+                              {},
+                              "Text2",
+                              QStringLiteral("0.5"),
+                              QStringLiteral("Толщина стенки"),
+                              "Label10"});
     diameterCaption = findChild<QLabel*>(QStringLiteral("Label2"));
     auto* solid = addCheckBox(QStringLiteral("Check1"), QStringLiteral("Круглое сечение"),
                               QStringLiteral("Сплошное круглое сечение"));

@@ -17,16 +17,22 @@ struct Controls {
     const char* variant = nullptr;
 };
 
-velkor::SectionOutcome compute(const SectionForm& form, const Controls& controls)
+void compute(SectionForm& form, const Controls& controls)
 {
+    velkor::CardRequest read;
+    read.entry = velkor::FindSection(controls.key);
     velkor::SectionInput input;
-    for (const char* box : controls.boxes)
+    for (const char* box : controls.boxes) {
+        read.dimensions.push_back(form.typedNumber(QString::fromLatin1(box)));
         input.dimensions.push_back(form.length(QString::fromLatin1(box)));
+    }
     for (const char* tie : controls.ties)
         input.ticks.push_back(form.ticked(QString::fromLatin1(tie)));
     input.variant =
         controls.variant != nullptr && form.ticked(QString::fromLatin1(controls.variant));
-    return velkor::Compute(*velkor::FindSection(controls.key), std::move(input));
+    read.ticks = input.ticks;
+    read.variant = input.variant;
+    form.present(velkor::Compute(*read.entry, std::move(input)), std::move(read));
 }
 
 const Controls FlangedControls{"",
@@ -38,23 +44,22 @@ const Controls FlangedControls{"",
 
 void CalcRoundSection(SectionForm& form)
 {
-    form.present(compute(form, {"round", {"Text1", "Text2"}, {}, "Check1"}));
+    compute(form, {"round", {"Text1", "Text2"}, {}, "Check1"});
 }
 
 void CalcRectangularTube(SectionForm& form)
 {
-    form.present(
-        compute(form, {"tube", {"Text1", "Text2", "Text3", "Text4"}, {"Check1", "Check2"}}));
+    compute(form, {"tube", {"Text1", "Text2", "Text3", "Text4"}, {"Check1", "Check2"}});
 }
 
 void CalcRectangle(SectionForm& form)
 {
-    form.present(compute(form, {"rect", {"Text1", "Text3"}, {"Check1"}}));
+    compute(form, {"rect", {"Text1", "Text3"}, {"Check1"}});
 }
 
 void CalcRhombus(SectionForm& form)
 {
-    form.present(compute(form, {"rhombus", {"Text1"}, {}}));
+    compute(form, {"rhombus", {"Text1"}, {}});
 }
 
 void CalcHexagon(SectionForm& form)
@@ -63,33 +68,32 @@ void CalcHexagon(SectionForm& form)
     if (form.ticked(QStringLiteral("Check1")))
         form.setDerivedLength(QStringLiteral("Text1"), QStringLiteral("Text3"),
                               velkor::RadiusFromHeight);
-    form.present(compute(form, {"hexagon", {"Text1", "Text3"}, {}, "Check1"}));
+    compute(form, {"hexagon", {"Text1", "Text3"}, {}, "Check1"});
 }
 
 void CalcCross(SectionForm& form)
 {
-    form.present(
-        compute(form, {"cross", {"Text1", "Text2", "Text3", "Text4"}, {"Check2", "Check1"}}));
+    compute(form, {"cross", {"Text1", "Text2", "Text3", "Text4"}, {"Check2", "Check1"}});
 }
 
 void CalcIBeam(SectionForm& form)
 {
-    form.present(compute(form, {"ibeam",
-                                {"Text7", "Text9", "Text8", "Text3", "Text1", "Text2"},
-                                {"Check2", "Check3"},
-                                "Check1"}));
+    compute(form, {"ibeam",
+                   {"Text7", "Text9", "Text8", "Text3", "Text1", "Text2"},
+                   {"Check2", "Check3"},
+                   "Check1"});
 }
 
 void CalcChannel(SectionForm& form)
 {
     Controls controls = FlangedControls;
     controls.key = "channel";
-    form.present(compute(form, controls));
+    compute(form, controls);
 }
 
 void CalcZSection(SectionForm& form)
 {
     Controls controls = FlangedControls;
     controls.key = "zsection";
-    form.present(compute(form, controls));
+    compute(form, controls);
 }

@@ -5,15 +5,14 @@
 #include "legend_label.h"
 #include "number_text.h"
 #include "numbers.h"
+#include "page_printing.h"
 #include "platform_services.h"
-#include "print_file.h"
+#include "section_card_window.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDate>
-#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -21,7 +20,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -223,7 +221,8 @@ SectionForm::SectionForm(PlatformServices& services, FrameDescription frame)
     bottom->addLayout(notes);
     bottom->addStretch();
 
-    auto* buttons = new QVBoxLayout;
+    // the commands one above the other, the card beside «Принтер»
+    auto* buttons = new QGridLayout;
     const std::array<std::pair<const char*, QString>, 3> commands = {{
         {"Command1", QStringLiteral("Вычислить")},
         {"Command3", QStringLiteral("Принтер")},
@@ -233,9 +232,18 @@ SectionForm::SectionForm(PlatformServices& services, FrameDescription frame)
         auto* button = named(new QPushButton(commands[k].second), commands[k].first);
         // as in a dialog: Return presses the focused button
         button->setAutoDefault(true);
-        buttons->addWidget(button);
+        buttons->addWidget(button, int(k), 1);
         commandButtons[k] = button;
     }
+    // the card of the calculation on show: none before the first one
+    cardButton =
+        named(new QPushButton(QStringLiteral("Паспорт сечения")), QStringLiteral("CommandCard"));
+    cardButton->setAutoDefault(true);
+    cardButton->setEnabled(false);
+    setHint(cardButton,
+            QStringLiteral("Все характеристики сечения, чертёж в масштабе и отчёт PDF"));
+    buttons->addWidget(cardButton, 1, 0);
+    connect(cardButton, &QPushButton::clicked, this, &SectionForm::showSectionCard);
     commandButtons[0]->setDefault(true);
     setHint(commandButtons[0], QStringLiteral("Расчет"));
     if (!description.printToolTip.isEmpty())
@@ -451,7 +459,7 @@ void SectionForm::orderTabs()
     std::vector<QWidget*> chain = sectionControls;
     chain.insert(chain.end(),
                  {precisionList, unitButtons[0], unitButtons[1], unitButtons[2], specificWeightBox,
-                  commandButtons[0], commandButtons[1], commandButtons[2]});
+                  commandButtons[0], commandButtons[1], cardButton, commandButtons[2]});
     for (std::size_t k = 1; k < chain.size(); ++k)
         QWidget::setTabOrder(chain[k - 1], chain[k]);
 }
@@ -465,10 +473,14 @@ LengthUnit SectionForm::selectedUnit() const
     return LengthUnit::Metre;
 }
 
+velkor::Decimal SectionForm::typedNumber(const QString& boxName) const
+{
+    return velkor::Val(findChild<QLineEdit*>(boxName)->text().toStdString());
+}
+
 velkor::Rational SectionForm::length(const QString& boxName) const
 {
-    const auto* box = findChild<QLineEdit*>(boxName);
-    return readNumber(box->text()) * velkor::UnitFactorOf(selectedUnit());
+    return velkor::ToRational(velkor::InMillimetres(typedNumber(boxName), selectedUnit()));
 }
 
 bool SectionForm::ticked(const QString& checkBoxName) const
@@ -489,12 +501,16 @@ void SectionForm::calculate()
     description.routine(*this);
 }
 
-void SectionForm::present(const velkor::SectionOutcome& outcome)
+void SectionForm::present(const velkor::SectionOutcome& outcome, velkor::CardRequest read)
 {
     const LengthUnit unit = selectedUnit();
     lastUnitFactor = velkor::UnitFactorOf(unit);
-    const velkor::DisplaySettings settings{unit, readNumber(specificWeightBox->text()),
-                                           readNumber(precisionList->currentText())};
+    read.title = windowTitle().toStdString();
+    read.unit = unit;
+    read.specificWeight = velkor::Val(specificWeightBox->text().toStdString());
+    read.precision = velkor::Val(precisionList->currentText().toStdString());
+    const velkor::DisplaySettings settings{unit, velkor::ToRational(read.specificWeight),
+                                           velkor::ToRational(read.precision)};
     const auto shown = velkor::ToDisplay(outcome, settings);
     if (const auto* refusal = std::get_if<velkor::Refusal>(&shown)) {
         services.showError(this, QString::fromStdString(refusal->message));
@@ -516,7 +532,32 @@ void SectionForm::present(const velkor::SectionOutcome& outcome)
             table.rows.push_back({r.caption->text(), r.label->text(), unitText(unit, r.power)});
     table.rows.push_back({weightCaption->text(), weightLabel->text(), {}});
     calculated = std::move(table);
+    cardRequest = std::move(read);
+    cardButton->setEnabled(true);
+    if (cardWindow && (cardWindow->isVisible() || cardAwaitsResults))
+        showSectionCard();
+    cardAwaitsResults = false;
     emit resultsShown();
+}
+
+SectionCardWindow* SectionForm::sectionCard() const
+{
+    return cardWindow;
+}
+
+void SectionForm::showSectionCard()
+{
+    if (!cardRequest)
+        return;
+    const auto card = velkor::MakeCard(*cardRequest, userDecimalSeparator());
+    // the calculator has shown these figures, so the card has them too
+    if (std::holds_alternative<velkor::Refusal>(card))
+        return;
+    if (!cardWindow)
+        cardWindow = new SectionCardWindow(services, this);
+    cardWindow->showCard(std::get<velkor::SectionCard>(card));
+    cardWindow->show();
+    cardWindow->raise();
 }
 
 std::vector<CopiedRow> SectionForm::inputRows() const
@@ -548,6 +589,13 @@ void SectionForm::switchUnit(LengthUnit unit)
     for (const ShownResult& r : results)
         r.label->clear();
     calculated.reset();
+    cardRequest.reset();
+    cardButton->setEnabled(false);
+    // an open card shows nothing while there are no results, and comes back with them
+    if (cardWindow && cardWindow->isVisible()) {
+        cardWindow->hide();
+        cardAwaitsResults = true;
+    }
     emit resultsCleared();
 
     const int oldFactor = lastUnitFactor;
@@ -579,30 +627,9 @@ void SectionForm::rescaleLengthBoxes(int oldFactor, int newFactor)
 
 void SectionForm::printForm()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(windowTitle());
-    // Without a printer Qt prints to a PDF file: offer a new one in the documents folder
-    // rather than the same file in the home folder every time.
-    if (printer.outputFormat() == QPrinter::PdfFormat)
-        printer.setOutputFileName(
-            unusedPdfPath(documentsFolder(), windowTitle(), QDate::currentDate()));
-    if (!services.choosePrinter(this, printer))
-        return;
-    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        services.showError(this, toFile ? QStringLiteral("Не удалось записать файл ") +
-                                              QDir::toNativeSeparators(printer.outputFileName())
-                                        : QStringLiteral("Не удалось начать печать на принтере ") +
-                                              printer.printerName());
-        return;
-    }
-    paintPrintout(painter, *this, painter.viewport());
-    painter.end();
-    if (toFile)
-        services.showMessage(this, QStringLiteral("Принтер"),
-                             QStringLiteral("Форма сохранена в файл ") +
-                                 QDir::toNativeSeparators(printer.outputFileName()));
+    printPage(
+        services, this, windowTitle(), QStringLiteral("Форма сохранена в файл "),
+        [this](QPainter& painter, const QRectF& page) { paintPrintout(painter, *this, page); });
 }
 
 void SectionForm::keyPressEvent(QKeyEvent* event)
@@ -622,6 +649,16 @@ void SectionForm::keyPressEvent(QKeyEvent* event)
         }
     }
     QWidget::keyPressEvent(event);
+}
+
+void SectionForm::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    // «Выход» takes the form's card along; minimising the form leaves it
+    if (!event->spontaneous() && cardWindow) {
+        cardWindow->close();
+        cardAwaitsResults = false;
+    }
 }
 
 void SectionForm::showEvent(QShowEvent* event)

@@ -11,8 +11,10 @@
 
 #include "copied_table.h"
 #include "section.h"
+#include "section_card.h"
 #include "units.h"
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -25,6 +27,7 @@ class PlatformServices;
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
+class QHideEvent;
 class QHBoxLayout;
 class QKeyEvent;
 class QLabel;
@@ -33,6 +36,7 @@ class QPushButton;
 class QRadioButton;
 class QShowEvent;
 class QVBoxLayout;
+class SectionCardWindow;
 class SectionForm;
 
 // Where a control stands in its grid of inputs or results: a row and a column of controls
@@ -118,15 +122,25 @@ public:
     // "Выход" destroys this form; once closed, it only waits for its deletion.
     bool unloadsOnExit() const { return description.exitUnloads; }
 
-    // For the CalcXxx adapters: a box's number in millimetres, and a check box's state.
+    // For the CalcXxx adapters: a box's number as typed and in millimetres, and a check
+    // box's state.
+    velkor::Decimal typedNumber(const QString& boxName) const;
     velkor::Rational length(const QString& boxName) const;
     bool ticked(const QString& checkBoxName) const;
     // Writes into a box the size derived from a length typed in another one, in the
     // selected unit: for a routine that shows the size it works with.
     void setDerivedLength(const QString& boxName, const QString& typedBoxName,
                           velkor::Real (*derive)(const velkor::Rational& typed));
-    // Shows a routine's figures in the selected unit and precision, or its refusal.
-    void present(const velkor::SectionOutcome& outcome);
+    // Shows a routine's figures in the selected unit and precision, or its refusal. `read`
+    // is what the routine read: its catalogue entry, the dimensions as typed, the ticks of
+    // the entry's ties and the variant; the frame adds the rest for the section card.
+    void present(const velkor::SectionOutcome& outcome, velkor::CardRequest read);
+
+    // «Паспорт сечения»: the card of the calculation on show, in a window of its own that
+    // follows every later calculation, is hidden while a unit switch has left no results,
+    // and closes with the form.
+    void showSectionCard();
+    SectionCardWindow* sectionCard() const;
 
     // What the frame knows of this form, for checks of its consistency from outside.
     struct TieView {
@@ -175,6 +189,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     // The first opening starts in the first dimension box.
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     struct ShownResult {
@@ -223,6 +238,11 @@ private:
     QLabel* weightCaption = nullptr;
     QLabel* weightLabel = nullptr;
     std::array<QPushButton*, 3> commandButtons{};
+    QPushButton* cardButton = nullptr;
+    // the calculation on show, for the section card; none while no results are shown
+    std::optional<velkor::CardRequest> cardRequest;
+    QPointer<SectionCardWindow> cardWindow;
+    bool cardAwaitsResults = false; // hidden by a unit switch that cleared the results
 
     std::vector<QWidget*> sectionControls; // the section's own inputs, first in tab order
     std::vector<LengthBox> lengthBoxes;    // rescaled by the unit switch, in this order

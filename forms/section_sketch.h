@@ -17,8 +17,8 @@ struct SketchElement {
 
     QString name; // the name the calculator's code and tests use, e.g. "Shape1", "Line4"
     Kind kind = Kind::Line;
-    QLineF line;   // Line
-    QRectF bounds; // Circle: its bounding square; Rectangle; Letter: the box it is centred in
+    QLineF line;       // Line
+    QRectF bounds;     // Circle: its bounding square; Rectangle; Letter: the box it is centred in
     QPolygonF polygon; // Polygon
     QString text;      // Letter
     QString toolTip;

@@ -12,11 +12,13 @@
 #include "recording_services.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 
 #include <functional>
@@ -30,9 +32,11 @@ struct Run {
     QString err;
 };
 
-Run velkorCli(const QStringList& arguments, const QByteArray& input = {})
+Run velkorCli(const QStringList& arguments, const QByteArray& input = {},
+              const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(VELKOR_CLI), arguments);
     process.write(input);
     process.closeWriteChannel();
@@ -205,6 +209,8 @@ private slots:
         QTest::newRow("precision not a number")
             << QStringList{"round", "--precision", "x"} << "'x'";
         QTest::newRow("batch without file") << QStringList{"--batch"} << "--batch";
+        QTest::newRow("report without file")
+            << QStringList{"round", "--report"} << "--report needs a file name";
         QTest::newRow("hexagon sized twice")
             << QStringList{"hexagon", "R=1", "H=2"} << "only one of R and H";
         QTest::newRow("another section's flag") << QStringList{"tube", "--solid"} << "'--solid'";
@@ -335,6 +341,60 @@ private slots:
             QString("4,round,cm,1000,D должно быть больше или равно 2t,,,,,,,,,,,,,,,,,,,,,,,,,,"));
         QCOMPARE(rows[3], QString("5,round,mm,10,,314.1,,,7853.9,,,785.3,,,,,,,5,,,,,,2.4,,,,,,"));
         QVERIFY(rows[4].startsWith("6,round,,,'D=1x' is not NAME=NUMBER,"));
+    }
+
+    // the section card as a PDF, written without a display, with the figures printed too
+    void reportWritesTheCardAsPdf()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("angle.pdf");
+        QProcessEnvironment headless = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            headless.remove(name);
+        const Run run = velkorCli({"channel", "--angle", "--report", path}, {}, headless);
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.contains("Ix = 640.535 cm4\n"));
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", {"-layout", path, "-"});
+        QVERIFY(pdftotext.waitForFinished(20000));
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+        for (const char* expected :
+             {"Уголковое сечение", "Паспорт сечения", "H: 20 см", "t2: 0.52 см (t2 = s)",
+              "Ix 640.535 см4", "It 1.334 см4", "alpha 13.11 °", "weight 11.625 кг/м"})
+            QVERIFY2(text.contains(QString::fromUtf8(expected)),
+                     qPrintable(QString::fromUtf8(expected) + " not in\n" + text));
+    }
+
+    void reportFailures_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no such folder")
+            << QStringList{"rect", "--report", "/nonexistent/folder/r.pdf"} << 74
+            << "velkor-cli: cannot write the report to '/nonexistent/folder/r.pdf'\n";
+        QTest::newRow("refused section: no report")
+            << QStringList{"round", "D=1", "t=2", "--report", "/nonexistent/r.pdf"} << 2
+            << "D должно быть больше или равно 2t\n";
+    }
+    void reportFailures()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        const Run run = velkorCli(arguments);
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.err, message);
+    }
+
+    void reportIsNotForABatchLine()
+    {
+        const Run run = velkorCli({"--batch", "-"}, "rect --report r.pdf\n");
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.out.contains("1,rect,,,\"--report is for one section, not for a batch line\""),
+                 qPrintable(run.out));
+        QVERIFY(!QFileInfo::exists("r.pdf"));
     }
 
     void batchWritesJsonLines()

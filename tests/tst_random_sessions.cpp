@@ -25,8 +25,10 @@ const QStringList MenuButtons = {"Command3", "Command2",  "Command5",  "Command7
 
 // Pieces a user might type. The letters leave out i, n, f and a, so that "inf" or "nan" on
 // the form can only come from the program.
-const QStringList Pieces = {"0", "1", "2", "5", "7", "9", "12", ".", ",", " ", "-", "e", "E",
-                            "x", "Д", "ж", "&H", "1e308", "1e-300", "123456789012345678901234567890",
+const QStringList Pieces = {"0",         "1",   "2",     "5",      "7",
+                            "9",         "12",  ".",     ",",      " ",
+                            "-",         "e",   "E",     "x",      "Д",
+                            "ж",         "&H",  "1e308", "1e-300", "123456789012345678901234567890",
                             "0.0000001", "3,7", "14.2"};
 
 int environmentNumber(const char* name, int fallback)
@@ -117,10 +119,11 @@ class RandomSessionsTest : public QObject {
         for (const QLabel* unit : form->unitLabelWidgets()) {
             QString text = unit->text();
             text.replace(QChar(u'c'), QChar(u'с')); // a few labels spell centimetres with a Latin c
-            const bool names = text.startsWith(prefix) &&
-                               (prefix != QStringLiteral("м") || !text.startsWith(QStringLiteral("мм")));
+            const bool names = text.startsWith(prefix) && (prefix != QStringLiteral("м") ||
+                                                           !text.startsWith(QStringLiteral("мм")));
             QVERIFY2(names || text == QStringLiteral("°"),
-                     qPrintable(failure(unit->objectName() + " reads " + unit->text() + " for " + prefix)));
+                     qPrintable(failure(unit->objectName() + " reads " + unit->text() + " for " +
+                                        prefix)));
         }
         int empty = 0;
         const auto labels = form->resultLabels();
@@ -141,7 +144,8 @@ class RandomSessionsTest : public QObject {
             QStringList expected = before;
             if (afterUnitSwitch)
                 std::fill(expected.begin(), expected.end() - 1, QString());
-            QVERIFY2(after == expected, qPrintable(failure("a refused calculation changed labels")));
+            QVERIFY2(after == expected,
+                     qPrintable(failure("a refused calculation changed labels")));
             return;
         }
         if (form->resultLabels().front()->text().isEmpty())
@@ -193,8 +197,9 @@ private slots:
                 const auto boxes = usable<QLineEdit>(form);
                 QLineEdit* box = boxes[random.bounded(boxes.size())];
                 const QString text = randomText();
-                action = "type '" + text + "' into " +
-                         (box->objectName().isEmpty() ? QStringLiteral("Combo1") : box->objectName());
+                action =
+                    "type '" + text + "' into " +
+                    (box->objectName().isEmpty() ? QStringLiteral("Combo1") : box->objectName());
                 typeInto(box, text);
                 break;
             }
@@ -233,12 +238,14 @@ private slots:
             case 5:
             case 6:
                 action = "calculate";
-                QTest::mouseClick(form->findChild<QWidget*>(QStringLiteral("Command1")), Qt::LeftButton);
+                QTest::mouseClick(form->findChild<QWidget*>(QStringLiteral("Command1")),
+                                  Qt::LeftButton);
                 calculated = true;
                 break;
             case 7:
                 action = "exit and reopen";
-                QTest::mouseClick(form->findChild<QWidget*>(QStringLiteral("Command2")), Qt::LeftButton);
+                QTest::mouseClick(form->findChild<QWidget*>(QStringLiteral("Command2")),
+                                  Qt::LeftButton);
                 form = menu.showSectionForm(button);
                 break;
             }
