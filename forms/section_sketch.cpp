@@ -131,6 +131,18 @@ void SectionSketch::setElementBounds(const QString& name, QRectF bounds)
     update();
 }
 
+void SectionSketch::showElements(const std::vector<SketchElement>& shown)
+{
+    for (const SketchElement& e : shown) {
+        SketchElement& drawn = element(e.name);
+        drawn.line = e.line;
+        drawn.bounds = e.bounds;
+        drawn.visible = e.visible;
+        drawn.toolTip = e.toolTip;
+    }
+    update();
+}
+
 void SectionSketch::setElementPolygon(const QString& name, QPolygonF polygon)
 {
     element(name).polygon = std::move(polygon);

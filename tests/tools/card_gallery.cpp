@@ -1,6 +1,7 @@
 // Pictures of the section card of every calculator, for a person to look over: each form
 // with its design inputs (and each variant switch ticked once), calculated, its card opened
-// and grabbed as a PNG file, and the drawings of all of them side by side in sheet.png.
+// and grabbed as a PNG file beside the calculator itself, and the drawings of all of them
+// side by side in sheet.png.
 // Run: card_gallery OUTPUT_FOLDER [WIDTHxHEIGHT]
 #include "form1.h"
 #include "form2.h"
@@ -93,6 +94,7 @@ int main(int argc, char* argv[])
             QTextStream(stderr) << "cannot write " << path << '\n';
             return 1;
         }
+        form->grab().save(folder.filePath(QLatin1String(shot.file) + QStringLiteral("-form.png")));
         QTextStream(stdout) << path << '\n';
         drawings.push_back(card->findChild<QWidget*>(QStringLiteral("SectionPicture"))->grab());
     }
