@@ -1,5 +1,6 @@
 #include "desktop_services.h"
 
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QProcess>
@@ -7,7 +8,8 @@
 
 void DesktopServices::showError(QWidget* parent, const QString& message)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Ошибка!"), message, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Ошибка!"), message, QMessageBox::Ok,
+                    parent);
     box.exec();
 }
 
@@ -15,6 +17,13 @@ bool DesktopServices::choosePrinter(QWidget* parent, QPrinter& printer)
 {
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
+}
+
+QString DesktopServices::choosePdfFile(QWidget* parent, const QString& title,
+                                       const QString& suggestedPath)
+{
+    return QFileDialog::getSaveFileName(parent, title, suggestedPath,
+                                        QStringLiteral("PDF (*.pdf)"));
 }
 
 void DesktopServices::showMessage(QWidget* parent, const QString& title, const QString& message)

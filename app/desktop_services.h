@@ -7,6 +7,8 @@ class DesktopServices : public PlatformServices {
 public:
     void showError(QWidget* parent, const QString& message) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+    QString choosePdfFile(QWidget* parent, const QString& title,
+                          const QString& suggestedPath) override;
     void showMessage(QWidget* parent, const QString& title, const QString& message) override;
     // The first of hardinfo, hardinfo2, kinfocenter and gnome-system-monitor on the PATH
     // that starts.

@@ -2,8 +2,14 @@
 
 #include <QPixmap>
 
-// Small drawings of the sections for the menu buttons, and the program's logo.
-enum class SectionPicture { Round, BoxTube, Rectangle, Rhombus, Hexagon, Cross, IBeam, Channel, ZSection };
+#include <string_view>
 
-QPixmap sectionPicture(SectionPicture section);
+namespace velkor {
+struct SectionEntry;
+}
+
+// Small drawings of the sections for the menu buttons, and the program's logo. The usual
+// sections have a schematic picture, thick enough to read at button size; any other is
+// drawn from its catalogue entry's outline at the calculator's design dimensions.
+QPixmap sectionPicture(const velkor::SectionEntry& section);
 QPixmap logoPicture();

@@ -1,16 +1,10 @@
 #include "velkor.h"
 
-#include "form1.h"
-#include "form2.h"
-#include "form3.h"
-#include "form4.h"
-#include "form5.h"
-#include "form6.h"
-#include "form7.h"
-#include "form8.h"
-#include "form9.h"
+#include "calculators.h"
+#include "catalogue.h"
 #include "frm_about.h"
 #include "number_text.h"
+#include "section_form.h"
 #include "section_pictures.h"
 #include "window_placement.h"
 
@@ -18,52 +12,32 @@
 #include <QFont>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
-using FormFactory = SectionForm* (*)(PlatformServices&);
+// Section buttons stand in rows of this many, "Инфо" and "Выход" at the right of the rows.
+constexpr int ButtonsInARow = 6;
 
-struct SectionButton {
-    const char* name;
-    const char* toolTip;
-    SectionPicture picture;
-    FormFactory create; // null while the section's calculator is not available
-};
-
-template <typename Form> SectionForm* make(PlatformServices& services)
+// The calculator of the menu button `name`, if there is one.
+const CalculatorSpec* calculatorNamed(const QString& name)
 {
-    return new Form(services);
-}
-
-// Menu order: the first row, then the second.
-const SectionButton SectionButtons[] = {
-    {"Command3", "Круглое сечение /труба/", SectionPicture::Round, &make<Form2>},
-    {"Command2", "Прямоугольная /квадратная/ труба", SectionPicture::BoxTube, &make<Form1>},
-    {"Command5", "Квадрат\\ прямоугольник", SectionPicture::Rectangle, &make<Form3>},
-    {"Command7", "Ромб", SectionPicture::Rhombus, &make<Form4>},
-    {"Command8", "Шестигранник", SectionPicture::Hexagon, &make<Form5>},
-    {"Command9", "Крест", SectionPicture::Cross, &make<Form6>},
-    {"Command10", "Двутавр/Тавр", SectionPicture::IBeam, &make<Form7>},
-    {"Command11", "Швеллер/Уголок", SectionPicture::Channel, &make<Form8>},
-    {"Command12", "Z-сечение", SectionPicture::ZSection, &make<Form9>},
-};
-constexpr int ButtonsInFirstRow = 6;
-
-const SectionButton* findButton(const QString& name)
-{
-    for (const SectionButton& button : SectionButtons)
-        if (name == QLatin1String(button.name))
-            return &button;
+    for (const velkor::SectionEntry& section : velkor::Catalogue())
+        if (const CalculatorSpec* calculator = CalculatorFor(section.key);
+            calculator != nullptr && name == QLatin1String(calculator->buttonName))
+            return calculator;
     return nullptr;
 }
 
-QPushButton* textButton(const char* name, const QString& text, const QString& toolTip)
+QPushButton* textButton(const QString& name, const QString& text, const QString& toolTip)
 {
     auto* button = new QPushButton(text);
-    button->setObjectName(QLatin1String(name));
+    button->setObjectName(name);
     button->setToolTip(toolTip);
     button->setAccessibleDescription(toolTip);
     return button;
@@ -90,7 +64,8 @@ Velkor::Velkor(PlatformServices& services)
     titleFont.setPointSize(24);
     title->setFont(titleFont);
     title->setStyleSheet(QStringLiteral("color: blue"));
-    auto* purpose = new QLabel(QStringLiteral("-  определяет геометрические характеристики сечений"));
+    auto* purpose =
+        new QLabel(QStringLiteral("-  определяет геометрические характеристики сечений"));
     purpose->setObjectName(QStringLiteral("Label2"));
     titleRow->addWidget(logo);
     titleRow->addWidget(title);
@@ -107,33 +82,48 @@ Velkor::Velkor(PlatformServices& services)
     instruction->setObjectName(QStringLiteral("Label3"));
     root->addWidget(instruction);
 
+    // one button per section of the catalogue, in its order; a section without a calculator
+    // yet has its button disabled
     auto* grid = new QGridLayout;
     int index = 0;
-    for (const SectionButton& section : SectionButtons) {
-        const QString toolTip = QString::fromUtf8(section.toolTip);
-        auto* button = textButton(section.name, {}, toolTip);
+    for (const velkor::SectionEntry& section : velkor::Catalogue()) {
+        const CalculatorSpec* calculator = CalculatorFor(section.key);
+        const QString name =
+            calculator ? QLatin1String(calculator->buttonName)
+                       : QStringLiteral("Section_") +
+                             QLatin1String(section.key.data(), qsizetype(section.key.size()));
+        const QString toolTip =
+            calculator ? QString::fromUtf8(calculator->toolTip)
+                       : QString::fromUtf8(section.title.data(), qsizetype(section.title.size()));
+        auto* button = textButton(name, {}, toolTip);
         button->setAccessibleName(toolTip); // a picture has no text to be named by
-        button->setIcon(QIcon(sectionPicture(section.picture)));
+        button->setIcon(QIcon(sectionPicture(section)));
         button->setIconSize({40, 40});
         button->setFixedSize(52, 52);
-        button->setEnabled(section.create != nullptr);
-        const QString name = QLatin1String(section.name);
+        button->setEnabled(calculator != nullptr);
         connect(button, &QPushButton::clicked, this, [this, name] { showSectionForm(name); });
-        grid->addWidget(button, index / ButtonsInFirstRow, index % ButtonsInFirstRow);
+        grid->addWidget(button, index / ButtonsInARow, index % ButtonsInARow);
         ++index;
     }
+    // "Инфо" beside the first row, the version and "Выход" in the last one, after its
+    // buttons (or in a row of their own when it is full)
+    const int rows = std::max(1, (index + ButtonsInARow - 1) / ButtonsInARow);
+    const int inLastRow = index - (rows - 1) * ButtonsInARow;
+    const int versionRow = inLastRow < ButtonsInARow - 1 ? rows - 1 : rows;
+    const int versionColumn = versionRow == rows - 1 ? inLastRow : 0;
 
-    auto* info = textButton("Command4", QStringLiteral("Инфо"), QStringLiteral("Информация о программе"));
+    auto* info =
+        textButton("Command4", QStringLiteral("Инфо"), QStringLiteral("Информация о программе"));
     connect(info, &QPushButton::clicked, this, &Velkor::showAbout);
-    auto* version = new QLabel(QStringLiteral("Version ") + versionText() +
-                               QStringLiteral(" - 2004"));
+    auto* version =
+        new QLabel(QStringLiteral("Version ") + versionText() + QStringLiteral(" - 2004"));
     version->setObjectName(QStringLiteral("Label4"));
     version->setAlignment(Qt::AlignCenter);
     auto* exit = textButton("Command1", QStringLiteral("Выход"), QStringLiteral("Выход"));
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
-    grid->addWidget(info, 0, ButtonsInFirstRow);
-    grid->addWidget(version, 1, 3, 1, ButtonsInFirstRow - 3);
-    grid->addWidget(exit, 1, ButtonsInFirstRow);
+    grid->addWidget(info, 0, ButtonsInARow);
+    grid->addWidget(version, versionRow, versionColumn, 1, ButtonsInARow - versionColumn);
+    grid->addWidget(exit, std::max(versionRow, 1), ButtonsInARow);
     root->addLayout(grid);
 }
 
@@ -146,15 +136,15 @@ Velkor::~Velkor()
 
 SectionForm* Velkor::showSectionForm(const QString& buttonName)
 {
-    const SectionButton* section = findButton(buttonName);
-    if (section == nullptr || section->create == nullptr)
+    const CalculatorSpec* calculator = calculatorNamed(buttonName);
+    if (calculator == nullptr)
         return nullptr;
     QPointer<SectionForm>& form = loadedForms[buttonName];
     // A form that unloads on "Выход" and is closed waits for its deletion: load a new one.
     if (!form.isNull() && form->unloadsOnExit() && !form->isVisible())
         delete form.data();
     if (form.isNull()) {
-        form = section->create(services);
+        form = calculator->create(services);
         moveBeside(*form, *this, windowsBeside());
     }
     form->show();

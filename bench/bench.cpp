@@ -12,13 +12,17 @@
 //   reopen the same in a fresh menu (the process-wide first-use costs already paid),
 //          median, in milliseconds;
 //   click  a click on "Вычислить" until the result labels are written, median, in
-//          microseconds.
+//          microseconds;
+//   card   a click on «Паспорт сечения» after the calculation until the card has been
+//          painted, in milliseconds;
+//   pdf    the card's report saved as a PDF file, in milliseconds.
 // The calculators are the ones the menu enables, found by clicking its picture buttons,
 // so a new form is measured as soon as the menu offers it. The windows are drawn offscreen
 // unless QT_QPA_PLATFORM says otherwise. A calculator that refuses its own design values
 // or does not appear is reported as "FAILED" and makes the exit status 1.
 
 #include "bench_services.h"
+#include "section_card_window.h"
 #include "section_form.h"
 #include "velkor.h"
 
@@ -27,8 +31,10 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <chrono>
@@ -158,7 +164,8 @@ SectionForm* formOf(QObject* object)
     return widget ? qobject_cast<SectionForm*>(widget->window()) : nullptr;
 }
 
-// Notes every paint event of a calculator window or of a widget in one.
+// Notes every paint event of a calculator window or of a widget in one, and of a section
+// card.
 class PaintWatcher : public QObject {
 public:
     std::set<QWidget*> paintedWindows;
@@ -168,8 +175,11 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Paint) {
+            auto* widget = qobject_cast<QWidget*>(watched);
             if (SectionForm* form = formOf(watched))
                 paintedWindows.insert(form);
+            else if (widget && qobject_cast<SectionCardWindow*>(widget->window()))
+                paintedWindows.insert(widget->window());
             else if (menu && watched == menu)
                 menuPainted = true;
         }
@@ -278,12 +288,46 @@ double timeCalculation(SectionForm& form, BenchServices& services, int clicks, Q
     return median(samples);
 }
 
+// A click on «Паспорт сечения» until the card has been painted, in milliseconds; then its
+// report saved as a PDF, from the click until the file is written, in milliseconds.
+void benchCard(SectionForm& form, PaintWatcher& watcher, BenchServices& services,
+               const QString& name, const QString& folder)
+{
+    auto* button = form.findChild<QPushButton*>(QStringLiteral("CommandCard"));
+    if (button == nullptr || !button->isEnabled()) {
+        reportFailure("card", name, QStringLiteral("no «Паспорт сечения» to press"));
+        return;
+    }
+    watcher.paintedWindows.clear();
+    const auto start = Clock::now();
+    button->click();
+    SectionCardWindow* card = form.sectionCard();
+    if (card == nullptr ||
+        !processEventsUntil([&] { return watcher.paintedWindows.count(card) != 0; })) {
+        reportFailure("card", name, QStringLiteral("no card was painted"));
+        return;
+    }
+    report("card", name, nanosecondsSince(start) / 1e6, "ms", form.windowTitle());
+
+    services.pdfPath = folder + QStringLiteral("/") + name + QStringLiteral(".pdf");
+    const auto saving = Clock::now();
+    card->savePdf();
+    const double ms = nanosecondsSince(saving) / 1e6;
+    if (!QFileInfo(services.pdfPath).isFile() || !services.errors.isEmpty())
+        reportFailure("pdf", name,
+                      QStringLiteral("no PDF was written ") + services.errors.join(' '));
+    else
+        report("pdf", name, ms, "ms", form.windowTitle());
+    card->close();
+}
+
 void benchForms(bool quick)
 {
     BenchServices services;
     PaintWatcher watcher;
     qApp->installEventFilter(&watcher);
 
+    const QTemporaryDir pdfFolder;
     auto menu = std::make_unique<Velkor>(services);
     watcher.menu = menu.get();
     menu->show();
@@ -313,6 +357,7 @@ void benchForms(bool quick)
             reportFailure("click", name, why);
         else
             report("click", name, us, "us", form->windowTitle());
+        benchCard(*form, watcher, services, name, pdfFolder.path());
         form->hide();
     }
 

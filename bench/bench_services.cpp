@@ -10,6 +10,11 @@ bool BenchServices::choosePrinter(QWidget*, QPrinter&)
     return false;
 }
 
+QString BenchServices::choosePdfFile(QWidget*, const QString&, const QString&)
+{
+    return pdfPath;
+}
+
 void BenchServices::showMessage(QWidget*, const QString& title, const QString& message)
 {
     errors << title + QStringLiteral(": ") + message;

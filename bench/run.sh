@@ -5,6 +5,8 @@
 #   calc       one calculation of each section routine (velkor_bench)
 #   open       a calculator opened for the first time from the menu (velkor_bench)
 #   click      "Вычислить" until the result labels are written (velkor_bench)
+#   card       «Паспорт сечения» until the section card is painted (velkor_bench)
+#   pdf        the section card's report saved as a PDF (velkor_bench)
 #   batch      velkor-cli --batch of 10 000 generated lines
 # Exits 1 when a target is missed, 2 when something fails to run.
 #
@@ -39,6 +41,8 @@ max_open_ms=30
 max_click_us=1000
 max_calc_ns=20000
 max_batch_s=0.5
+max_card_ms=50
+max_pdf_ms=300
 
 if [ $build -eq 1 ]; then
   cmake -S "$root" -B "$build_dir" -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -196,6 +200,8 @@ while read -r kind name value unit what; do
   case $kind in
     open) check "open $name" "$value" "$unit" $max_open_ms "$what" ;;
     click) check "calculate $name" "$value" "$unit" $max_click_us "$what" ;;
+    card) check "section card $name" "$value" "$unit" $max_card_ms "$what" ;;
+    pdf) check "card as PDF $name" "$value" "$unit" $max_pdf_ms "$what" ;;
     reopen) printf '  %-32s %10.3f %-2s  (built again in a fresh menu)\n' "open $name" "$value" "$unit" ;;
   esac
 done <"$work/figures"

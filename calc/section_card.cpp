@@ -115,6 +115,15 @@ std::string_view GroupTitle(FigureGroup group)
     return {};
 }
 
+std::vector<std::string> NotesOf(const SectionCard& card)
+{
+    std::vector<std::string> notes;
+    for (const CardRow& row : card.rows)
+        if (!row.note.empty() && std::find(notes.begin(), notes.end(), row.note) == notes.end())
+            notes.push_back(row.note);
+    return notes;
+}
+
 std::string_view RussianUnitName(LengthUnit unit)
 {
     switch (unit) {

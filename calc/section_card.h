@@ -55,6 +55,10 @@ struct SectionCard {
 
 std::string_view GroupTitle(FigureGroup group);
 
+// The models the rows name, each once, in the order the table first names them: a row with
+// a note refers to note k + 1 of this list.
+std::vector<std::string> NotesOf(const SectionCard& card);
+
 // "см", "мм2", "м4"; a figure of power 0 its own unit.
 std::string RussianUnit(LengthUnit unit, int power);
 std::string RussianUnit(LengthUnit unit, const FigureKind& kind);

@@ -53,8 +53,20 @@ DimensionLine line(std::string_view name, const Rational& length, DrawnPoint fro
     return {name, length, from, to, place, level};
 }
 
-// A wall's thickness is marked across it, this far along the wall.
-constexpr double WallMark = 0.7;
+// A wall's thickness, marked across it at the middle of its length `along` (from
+// `from` in the direction of `unit`), free to move over most of that length.
+DimensionLine acrossWall(std::string_view name, const Rational& thickness, DrawnPoint from,
+                         DrawnPoint to, DrawnPoint unit, double along)
+{
+    const double half = along / 2;
+    DimensionLine wall =
+        line(name, thickness, {from.x + unit.x * half, from.y + unit.y * half},
+             {to.x + unit.x * half, to.y + unit.y * half}, DimensionPlace::Through);
+    wall.slide = {unit.x * half * 0.7, unit.y * half * 0.7};
+    return wall;
+}
+
+constexpr DrawnPoint Up{0, 1}, Across{1, 0};
 
 } // namespace
 
@@ -80,12 +92,11 @@ SectionShape RectangularTubeShape(const RectangularTubeInput& input)
     // "H= B" squares the opening: the outer height is then not the H typed
     const Rational height = input.squareOpening ? Rational(input.B - 2 * input.b + 2 * h) : input.H;
     const double W = approx(input.B), Ht = approx(height);
-    const double y = Ht * WallMark, x = W * WallMark;
     shape.dimensions = {
         line("B", input.B, {0, 0}, {W, 0}, DimensionPlace::Below),
         line("H", height, {0, 0}, {0, Ht}, DimensionPlace::Left),
-        line("b", input.b, {0, y}, {approx(input.b), y}, DimensionPlace::Through),
-        line("h", h, {x, Ht}, {x, Ht - approx(h)}, DimensionPlace::Through),
+        acrossWall("b", input.b, {0, 0}, {approx(input.b), 0}, Up, Ht),
+        acrossWall("h", h, {0, Ht}, {0, Ht - approx(h)}, Across, W),
     };
     return shape;
 }
@@ -128,13 +139,12 @@ SectionShape CrossShape(const CrossInput& input)
 {
     const double B = approx(input.B) / 2, b = approx(input.b) / 2, H = approx(input.H) / 2,
                  h = approx(input.h) / 2;
-    const double armY = (h + H) / 2, armX = (b + B) / 2;
     return {drawn(CrossOutline(input)),
             {},
             {line("B", input.B, {-B, -h}, {B, -h}, DimensionPlace::Below),
              line("H", input.H, {-b, -H}, {-b, H}, DimensionPlace::Left),
-             line("b", input.b, {-b, armY}, {b, armY}, DimensionPlace::Through),
-             line("h", input.h, {armX, -h}, {armX, h}, DimensionPlace::Through)}};
+             acrossWall("b", input.b, {-b, h}, {b, h}, Up, H - h),
+             acrossWall("h", input.h, {b, -h}, {b, h}, Across, B - b)}};
 }
 
 SectionShape IBeamShape(const IBeamInput& input)
@@ -142,13 +152,12 @@ SectionShape IBeamShape(const IBeamInput& input)
     const double H = approx(input.H), B1 = approx(input.B1) / 2, tf1 = approx(input.tf1),
                  tw = approx(input.tw) / 2, B2 = approx(input.B2) / 2, tf2 = approx(input.tf2);
     const bool upperFlange = B2 > 0 && tf2 > 0;
-    const double webMark = tf1 + (H - tf1 - tf2) * WallMark;
     SectionShape shape{drawn(IBeamOutline(input)), {}, {}};
     shape.dimensions = {
         line("H", input.H, {-B1, 0}, {upperFlange ? -B2 : -tw, H}, DimensionPlace::Left),
         line("B1", input.B1, {-B1, 0}, {B1, 0}, DimensionPlace::Below),
         line("tf1", input.tf1, {B1, 0}, {B1, tf1}, DimensionPlace::Right),
-        line("tw", input.tw, {-tw, webMark}, {tw, webMark}, DimensionPlace::Through),
+        acrossWall("tw", input.tw, {-tw, tf1}, {tw, tf1}, Up, H - tf1 - tf2),
     };
     if (upperFlange) {
         shape.dimensions.push_back(line("B2", input.B2, {-B2, H}, {B2, H}, DimensionPlace::Above));
@@ -167,7 +176,6 @@ SectionShape flangedShape(const FlangedSectionInput& input, bool z)
     const double H = approx(input.H), s = approx(input.s), B1 = approx(input.B1),
                  t1 = approx(input.t1), B2 = approx(input.B2), t2 = approx(input.t2);
     const double webLeft = z ? B2 - s : 0;
-    const double webMark = t2 + (H - t2 - (input.angle ? 0 : t1)) * (z ? 1 - WallMark : WallMark);
     SectionShape shape{drawn(z ? ZSectionOutline(input) : ChannelOutline(input)), {}, {}};
     shape.dimensions = {
         line("H", input.H, {0, 0}, {webLeft, H}, DimensionPlace::Left, z ? 1 : 0),
@@ -175,7 +183,8 @@ SectionShape flangedShape(const FlangedSectionInput& input, bool z)
         line("t2", input.t2, z ? DrawnPoint{0, 0} : DrawnPoint{B2, 0},
              z ? DrawnPoint{0, t2} : DrawnPoint{B2, t2},
              z ? DimensionPlace::Left : DimensionPlace::Right),
-        line("s", input.s, {webLeft, webMark}, {webLeft + s, webMark}, DimensionPlace::Through),
+        acrossWall("s", input.s, {webLeft, t2}, {webLeft + s, t2}, Up,
+                   H - t2 - (input.angle ? 0 : t1)),
     };
     if (!input.angle) {
         const double tip = webLeft + B1;

@@ -42,6 +42,8 @@ struct DimensionLine {
     DrawnPoint from, to;
     DimensionPlace place;
     int level = 0; // outside lines on one side: 0 next to the section, 1 beyond it
+    // a line across a wall may be moved by up to this either way, to keep its label clear
+    DrawnPoint slide = {};
 };
 
 // What a section routine's inputs look like, before it is placed.

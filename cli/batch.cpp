@@ -31,7 +31,9 @@ LineAnswer AnswerLine(std::string_view line, std::uint64_t number, const BatchOp
         return failedLine(number, words.front(),
                           "line longer than " + std::to_string(LineReader::MaxLineBytes) + " bytes",
                           options);
-    const auto parsed = ParseRequest(words);
+    auto parsed = ParseRequest(words);
+    if (const auto* request = std::get_if<Request>(&parsed); request && request->report)
+        parsed = UsageError{"--report is for one section, not for a batch line"};
     if (const auto* usage = std::get_if<UsageError>(&parsed))
         return failedLine(number, words.front(), usage->reason, options);
     Request request = std::get<Request>(parsed);

@@ -6,6 +6,7 @@
 #include "numbers.h"
 #include "output.h"
 #include "report.h"
+#include "report_writer.h"
 #include "request.h"
 #include "utf8.h"
 #include "velkor_version.h"
@@ -23,7 +24,7 @@ using namespace velkor::cli;
 namespace {
 
 const char Usage[] = "usage: velkor-cli SECTION [NAME=VALUE ...] [--unit mm|cm|m] [--precision P] "
-                     "[--gamma G] [--json] [--all] [variant flags]\n"
+                     "[--gamma G] [--json] [--all] [--report FILE.pdf] [variant flags]\n"
                      "       velkor-cli --batch FILE|- [--json] [--all]\n"
                      "       velkor-cli --help | --version\n";
 
@@ -60,8 +61,11 @@ std::string helpText()
                 help << " [" << tie.flag << ']';
         help << "  (gamma " << section.specificWeight << " kg/m3)\n";
     }
-    help << "\nExit status: 0 done, 2 refused by a check, 64 usage error, 66 batch file missing,\n"
-            "unreadable or a folder, 74 results that could not be written.\n"
+    help << "\n--report FILE.pdf also writes the section card: the inputs, the section drawn to "
+            "scale\nand every figure, on one A4 page.\n"
+            "\nExit status: 0 done, 2 refused by a check, 64 usage error, 66 batch file missing,\n"
+            "unreadable or a folder, 69 no report writer, 74 results or report that could not be\n"
+            "written.\n"
             "A batch reads one call per line (blank lines and # comments skipped) and writes "
             "CSV,\nor JSON lines with --json, each line's answer as soon as it is computed; a "
             "line\nthat fails is named on standard error.\n";
@@ -110,8 +114,10 @@ int single(const std::vector<std::string>& words)
         std::cerr << "velkor-cli: " << refusal->message << '\n';
         return exit_status::Refused;
     }
-    return written(request.json ? JsonReport(answer, request) + '\n'
-                                : TextReport(std::get<velkor::Display>(answer), request));
+    const int status =
+        written(request.json ? JsonReport(answer, request) + '\n'
+                             : TextReport(std::get<velkor::Display>(answer), request));
+    return status == exit_status::Done && request.report ? WriteReport(words) : status;
 }
 
 // The batch's input, open and known to be readable as a stream: a descriptor, or -1 after

@@ -1,6 +1,7 @@
 #include "request.h"
 
 #include "numbers.h"
+#include "section_card.h"
 
 #include <algorithm>
 
@@ -216,6 +217,12 @@ std::variant<Request, UsageError> ParseRequest(const std::vector<std::string>& w
         } else if (const auto gamma = option("--gamma")) {
             if (auto error = number("--gamma", *gamma, request.gamma))
                 return *error;
+        } else if (const auto report = option("--report")) {
+            if (report->empty())
+                return UsageError{"--report needs a file name"};
+            if (!once("--report"))
+                return givenTwice("--report", key);
+            request.report = *report;
         } else if (word == "--json") {
             request.json = true;
         } else if (word == "--all") {
@@ -258,6 +265,25 @@ SectionInput InputOf(const Request& request)
                                              : request.flagged(tie.flag);
     }
     return input;
+}
+
+CardRequest CardRequestOf(const Request& request)
+{
+    const SectionEntry& section = *request.section;
+    const SectionInput input = InputOf(request);
+    CardRequest card{&section,
+                     std::string(input.variant ? section.variantTitle : section.title),
+                     request.unit,
+                     {},
+                     input.ticks,
+                     input.variant,
+                     request.gamma.value_or(Val(section.specificWeight)),
+                     request.precision};
+    // typed or design texts in the request's unit: a decimal again in that unit
+    const Rational factor(UnitFactorOf(request.unit));
+    for (const Rational& millimetres : input.dimensions)
+        card.dimensions.push_back(ExactDecimal(millimetres / factor).value());
+    return card;
 }
 
 } // namespace velkor::cli

@@ -4,6 +4,7 @@
 
 #include "catalogue.h"
 #include "exact.h"
+#include "section_card.h"
 #include "units.h"
 
 #include <map>
@@ -23,7 +24,8 @@ struct Request {
     Decimal precision{1000, 0};
     std::optional<Decimal> gamma; // kg/m³; the section's default when absent
     bool json = false;
-    bool all = false; // what a design check needs besides the calculator's figures
+    bool all = false;                  // what a design check needs besides the calculator's figures
+    std::optional<std::string> report; // --report FILE: the section card as a PDF as well
 
     bool given(std::string_view dimension) const;
     bool flagged(std::string_view flag) const;
@@ -38,7 +40,7 @@ struct UsageError {
 std::optional<Decimal> StrictNumber(std::string_view text);
 
 // Parses `SECTION [NAME=VALUE ...] [--unit U] [--precision P] [--gamma G] [--json] [--all]
-// [flags]`;
+// [--report FILE] [flags]`;
 // an option's value may also follow it after "=", as in --unit=mm. Names and flags are
 // checked against the section's own lists, and a dimension the chosen shape does not use,
 // or one that a flag makes follow another, is refused.
@@ -49,6 +51,10 @@ std::variant<Request, UsageError> ParseRequest(const std::vector<std::string>& w
 // before calculating), a tie ticked at design time holds while its dimension is left out,
 // one that is not is ticked by its flag.
 SectionInput InputOf(const Request& request);
+
+// The section card of a request: its inputs as InputOf takes them, each dimension written
+// in the request's unit.
+CardRequest CardRequestOf(const Request& request);
 
 // Splits a batch line into words at blanks and tabs.
 std::vector<std::string> SplitWords(const std::string& line);

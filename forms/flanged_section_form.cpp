@@ -1,10 +1,7 @@
 #include "flanged_section_form.h"
 
-#include "number_text.h"
-
 #include "accessibility.h"
 #include "numbers.h"
-#include "result_group.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -34,7 +31,7 @@ FlangedSectionForm::FlangedSectionForm(PlatformServices& services,
                               GridCell cell) {
         LengthInput box{captionName, caption, {}, boxName, text, toolTip, unitName};
         box.cell = cell;
-        return addLengthInput(box);
+        return addLengthInput(box).box;
     };
     height = input("Label13", "H=", "Text3", "20", texts.heightToolTip, "Label32", {0, 0});
     web = input("Label14", "s=", "Text4", "0.52", texts.webToolTip, "Label35", {0, 1});
@@ -89,8 +86,16 @@ FlangedSectionForm::FlangedSectionForm(PlatformServices& services,
 
     addResults();
     addPrincipalAxesResults();
-    connect(this, &SectionForm::resultsShown, this,
-            [this] { showPrincipalAxes(velkor::Approximately(readNumber(angleResult->text()))); });
+    bindInputs({height, web, upperWidth, upperThickness, lowerWidth, lowerThickness},
+               {equalLegs, equalLegThickness, equalWidths, equalThicknesses}, angleSwitch);
+    connect(this, &SectionForm::resultsShown, this, [this](const velkor::Display& shown) {
+        const auto alpha = std::find_if(
+            shown.figures.begin(), shown.figures.end(),
+            [](const velkor::ShownFigure& f) { return f.kind == &velkor::figure::alpha; });
+        showPrincipalAxes(alpha == shown.figures.end() ? std::nullopt
+                                                       : std::optional(velkor::Approximately(
+                                                             velkor::ToRational(alpha->value))));
+    });
     connect(this, &SectionForm::resultsCleared, this, [this] { showPrincipalAxes(std::nullopt); });
 }
 
@@ -108,23 +113,23 @@ void FlangedSectionForm::addResults()
     const QString radiusY = QStringLiteral("Радиус инерции относительно Y");
     const QString staticX = QStringLiteral("Статический момент относительно оси Х");
     const QString staticY = QStringLiteral("Статический момент относительно оси Y");
-    using velkor::Area, velkor::Inertia, velkor::Length, velkor::Modulus;
+    namespace figure = velkor::figure;
     constexpr auto X = ResultColour::AboutX, Y = ResultColour::AboutY, Blue = ResultColour::Area;
     constexpr auto Plain = UnitSpelling::Cyrillic, Latin = UnitSpelling::LatinAtDesign;
     const std::vector<ResultOutput> outputs = {
-        {"Label4", "Ix=", "Label1", inertiaX, "Ix", Inertia, X, "Label36", Plain, {0, 0}},
-        {"Label15", "Iy=", "Label16", inertiaY, "Iy", Inertia, Y, "Label37", Plain, {0, 1}},
-        {"Label23", "A=", "Label28", area, "A", Area, Blue, "Label42", Plain, {0, 2}},
-        {"Label19", "W1x=", "Label24", modulusX, "W1x", Modulus, X, "Label38", Plain, {1, 0}},
-        {"Label20", "W1y=", "Label25", modulusY, "W1y", Modulus, Y, "Label39", Plain, {1, 1}},
-        {"Label67", "Yc=", "Label66", distanceY, "Yc", Length, X, "Label65", Plain, {1, 2}},
-        {"Label58", "W2x=", "Label57", modulusX, "W2x", Modulus, X, "Label56", Plain, {2, 0}},
-        {"Label61", "W2y=", "Label60", modulusY, "W2y", Modulus, Y, "Label59", Plain, {2, 1}},
-        {"Label62", "Xc=", "Label64", distanceX, "Xc", Length, Y, "Label63", Latin, {2, 2}},
-        {"Label21", "ix=", "Label26", radiusX, "ix", Length, X, "Label40", Plain, {3, 0}},
-        {"Label22", "iy=", "Label27", radiusY, "iy", Length, Y, "Label41", Plain, {3, 1}},
-        {"Label46", "Sx=", "Label44", staticX, "Sx", Modulus, X, "Label47", Latin, {4, 0}},
-        {"Label49", "Sy=", "Label45", staticY, "Sy", Modulus, Y, "Label48", Latin, {4, 1}},
+        {"Label4", "Ix=", "Label1", inertiaX, &figure::Ix, X, "Label36", Plain, {0, 0}},
+        {"Label15", "Iy=", "Label16", inertiaY, &figure::Iy, Y, "Label37", Plain, {0, 1}},
+        {"Label23", "A=", "Label28", area, &figure::A, Blue, "Label42", Plain, {0, 2}},
+        {"Label19", "W1x=", "Label24", modulusX, &figure::W1x, X, "Label38", Plain, {1, 0}},
+        {"Label20", "W1y=", "Label25", modulusY, &figure::W1y, Y, "Label39", Plain, {1, 1}},
+        {"Label67", "Yc=", "Label66", distanceY, &figure::Yc, X, "Label65", Plain, {1, 2}},
+        {"Label58", "W2x=", "Label57", modulusX, &figure::W2x, X, "Label56", Plain, {2, 0}},
+        {"Label61", "W2y=", "Label60", modulusY, &figure::W2y, Y, "Label59", Plain, {2, 1}},
+        {"Label62", "Xc=", "Label64", distanceX, &figure::Xc, Y, "Label63", Latin, {2, 2}},
+        {"Label21", "ix=", "Label26", radiusX, &figure::ix, X, "Label40", Plain, {3, 0}},
+        {"Label22", "iy=", "Label27", radiusY, &figure::iy, Y, "Label41", Plain, {3, 1}},
+        {"Label46", "Sx=", "Label44", staticX, &figure::Sx, X, "Label47", Latin, {4, 0}},
+        {"Label49", "Sy=", "Label45", staticY, &figure::Sy, Y, "Label48", Latin, {4, 1}},
     };
     for (const ResultOutput& output : outputs)
         addResult(output);
@@ -140,38 +145,29 @@ void FlangedSectionForm::addPrincipalAxesResults()
     const QString radiusU = QStringLiteral("Максимальный радиус инерции");
     const QString radiusV = QStringLiteral("Минимальный радиус инерции");
     const QString angle = QStringLiteral("Угол между осью X и главной осью u");
-    using velkor::Degrees, velkor::Inertia, velkor::Length;
+    namespace figure = velkor::figure;
     // "Iu" names the caption CaptionIu, the result LabelIu and the unit label UnitIu
     const auto row = [](const QString& name, const QString& caption, const QString& toolTip,
-                        std::string_view symbol, int power, GridCell cell) {
+                        const velkor::FigureKind& shown, GridCell cell) {
         return ResultOutput{QStringLiteral("Caption") + name,
                             caption,
                             QStringLiteral("Label") + name,
                             toolTip,
-                            symbol,
-                            power,
+                            &shown,
                             ResultColour::Area,
                             QStringLiteral("Unit") + name,
                             UnitSpelling::Cyrillic,
                             cell};
     };
-    const std::vector<ResultOutput> outputs = {
-        row("Iu", "Iu=", maximum, "Iu", Inertia, {5, 0}),
-        row("Iv", "Iv=", minimum, "Iv", Inertia, {5, 1}),
-        row("Ixy", "Ixy=", product, "Ixy", Inertia, {5, 2}),
-        row("RadiusU", "iu=", radiusU, "iu", Length, {6, 0}),
-        row("RadiusV", "iv=", radiusV, "iv", Length, {6, 1}),
-        row("Alpha", "α=", angle, "alpha", Degrees, {6, 2}),
-    };
-    QStringList grouped;
-    for (const ResultOutput& output : outputs) {
-        QLabel* result = addResult(output);
-        if (output.symbol == "alpha")
-            angleResult = result;
-        grouped << output.captionName << output.labelName << output.unitLabelName;
-    }
-    groupResults(this, QStringLiteral("FramePrincipalAxes"), QStringLiteral("Главные оси"),
-                 grouped);
+    addResultGroup(QStringLiteral("FramePrincipalAxes"), QStringLiteral("Главные оси"),
+                   {
+                       row("Iu", "Iu=", maximum, figure::Iu, {0, 0}),
+                       row("Iv", "Iv=", minimum, figure::Iv, {0, 1}),
+                       row("Ixy", "Ixy=", product, figure::Ixy, {0, 2}),
+                       row("RadiusU", "iu=", radiusU, figure::iu, {1, 0}),
+                       row("RadiusV", "iv=", radiusV, figure::iv, {1, 1}),
+                       row("Alpha", "α=", angle, figure::alpha, {1, 2}),
+                   });
 }
 
 void FlangedSectionForm::showPrincipalAxes(std::optional<double> alpha)
@@ -238,14 +234,8 @@ FlangedSketchState FlangedSectionForm::sketchState() const
             equalLegThickness->isChecked(), principalAngle};
 }
 
-// The sketch is a function of the check boxes: every element takes the place, length,
-// visibility and tooltip the present state gives it.
+// The sketch is a function of the check boxes.
 void FlangedSectionForm::redraw()
 {
-    for (const SketchElement& e : texts.sketch(sketchState())) {
-        drawing->setElementLine(e.name, e.line);
-        drawing->setElementBounds(e.name, e.bounds);
-        drawing->setElementVisible(e.name, e.visible);
-        drawing->setElementToolTip(e.name, e.toolTip);
-    }
+    drawing->showElements(texts.sketch(sketchState()));
 }

@@ -72,6 +72,5 @@ private:
     QCheckBox* equalLegThickness; // Check5: t2 = s
     QCheckBox* equalWidths;       // Check3: B1 = B2
     QCheckBox* equalThicknesses;  // Check2: t1 = t2
-    QLabel* angleResult = nullptr;
     std::optional<double> principalAngle;
 };

@@ -1,5 +1,7 @@
 #include "flanged_sketches.h"
 
+#include "sketch_parts.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -8,49 +10,17 @@ namespace {
 
 using Elements = std::vector<SketchElement>;
 
-const QColor AxisX = Qt::red;
-const QColor AxisY = Qt::darkGreen;
-const QColor Principal = Qt::darkMagenta;
-
-void edge(Elements& elements, const char* name, QPointF from, QPointF to)
-{
-    SketchElement e = sketchLine(QString::fromLatin1(name), {from, to}, Qt::blue);
-    e.penWidth = 3;
-    elements.push_back(e);
-}
-
-void thin(Elements& elements, const char* name, QPointF from, QPointF to)
-{
-    elements.push_back(sketchLine(QString::fromLatin1(name), {from, to}));
-}
-
-// The slanted tick that marks where a dimension ends.
-void tick(Elements& elements, const char* name, QPointF at)
-{
-    thin(elements, name, at + QPointF(-4, 4), at + QPointF(4, -4));
-}
-
-void letter(Elements& elements, const char* name, const QString& text, QRectF box,
-            const QString& toolTip, const QColor& colour = Qt::black)
-{
-    elements.push_back(sketchLetter(QString::fromLatin1(name), text, box, toolTip, colour));
-}
-
 // The X axis to the right and the Y axis upwards, crossing at `centre`, with arrowheads
 // and their letters.
 void addAxes(Elements& elements, QPointF centre, double left, double right, double bottom)
 {
-    const double x = centre.x(), y = centre.y(), top = 8;
-    elements.push_back(sketchLine("Line1", {left, y, right, y}, AxisX));
-    elements.push_back(sketchLine("Line37(0)", {right, y, right - 8, y - 4}, AxisX));
-    elements.push_back(sketchLine("Line38(0)", {right, y, right - 8, y + 4}, AxisX));
-    letter(elements, "Label5", QStringLiteral("X"), {right - 8, y - 20, 14, 14},
-           QStringLiteral("Ось координат Х"), AxisX);
-    elements.push_back(sketchLine("Line2", {x, bottom, x, top}, AxisY));
-    elements.push_back(sketchLine("Line38(1)", {x, top, x - 4, top + 8}, AxisY));
-    elements.push_back(sketchLine("Line38(2)", {x, top, x + 4, top + 8}, AxisY));
-    letter(elements, "Label6(0)", QStringLiteral("Y"), {x + 4, 2, 14, 14},
-           QStringLiteral("Ось координат Y"), AxisY);
+    const double x = centre.x(), y = centre.y();
+    addAxis(elements, {"Line1", "Line37(0)", "Line38(0)", "Label5"}, {left, y, right, y},
+            QStringLiteral("X"), {right - 8, y - 20, 14, 14}, AxisXColour,
+            QStringLiteral("Ось координат Х"));
+    addAxis(elements, {"Line2", "Line38(1)", "Line38(2)", "Label6(0)"}, {x, bottom, x, 8},
+            QStringLiteral("Y"), {x + 4, 2, 14, 14}, AxisYColour,
+            QStringLiteral("Ось координат Y"));
 }
 
 // The principal axes u and v as thin dash-dot lines through the centroid, u at `alpha`
@@ -102,34 +72,17 @@ void addPrincipalAxes(Elements& elements, QPointF centre, std::optional<double> 
         const QRectF box = found.value_or(letterBox(half, 1, 1));
         SketchElement e =
             sketchLine(QString::fromLatin1(line),
-                       {centre - half * direction, centre + half * direction}, Principal);
+                       {centre - half * direction, centre + half * direction}, PrincipalColour);
         e.penStyle = Qt::DashDotLine;
         e.visible = alpha.has_value();
         elements.push_back(e);
-        letter(elements, letterName, text, box, toolTip, Principal);
+        elements.push_back(
+            sketchLetter(QString::fromLatin1(letterName), text, box, toolTip, PrincipalColour));
         elements.back().visible = alpha.has_value();
         taken.push_back(box);
     };
     axis("AxisU", "LetterU", QStringLiteral("u"), u, v, 84, QStringLiteral("Главная ось u"));
     axis("AxisV", "LetterV", QStringLiteral("v"), v, -u, 76, QStringLiteral("Главная ось v"));
-}
-
-// A vertical dimension at `x` from `top` to `bottom`, with its ticks.
-void vertical(Elements& elements, const char* line, const char* topTick, const char* bottomTick,
-              double x, double top, double bottom)
-{
-    thin(elements, line, {x, top - 6}, {x, bottom + 6});
-    tick(elements, topTick, {x, top});
-    tick(elements, bottomTick, {x, bottom});
-}
-
-// A horizontal dimension at `y` from `left` to `right`, with its ticks.
-void horizontal(Elements& elements, const char* line, const char* leftTick, const char* rightTick,
-                double y, double left, double right)
-{
-    thin(elements, line, {left - 6, y}, {right + 6, y});
-    tick(elements, leftTick, {left, y});
-    tick(elements, rightTick, {right, y});
 }
 
 void hide(Elements& elements, std::initializer_list<const char*> names)
@@ -167,53 +120,53 @@ std::vector<SketchElement> ChannelSketch(const FlangedSketchState& state)
     Elements e;
     // the outline, clockwise from the top left corner
     const double inner = state.angle ? top : top + t1;
-    edge(e, "Line23", {x0, top}, {x0 + (state.angle ? web : B1), top});
-    edge(e, "Line15", {x0 + B1, top}, {x0 + B1, top + t1});
-    edge(e, "Line27", {x0 + B1, top + t1}, {x0 + web, top + t1});
-    edge(e, "Line6", {x0 + web, inner}, {x0 + web, bottom - t2});
-    edge(e, "Line5", {x0 + web, bottom - t2}, {x0 + B2, bottom - t2});
-    edge(e, "Line11", {x0 + B2, bottom - t2}, {x0 + B2, bottom});
-    edge(e, "Line24", {x0 + B2, bottom}, {x0, bottom});
-    edge(e, "Line26", {x0, bottom}, {x0, top});
+    addEdge(e, "Line23", {x0, top}, {x0 + (state.angle ? web : B1), top});
+    addEdge(e, "Line15", {x0 + B1, top}, {x0 + B1, top + t1});
+    addEdge(e, "Line27", {x0 + B1, top + t1}, {x0 + web, top + t1});
+    addEdge(e, "Line6", {x0 + web, inner}, {x0 + web, bottom - t2});
+    addEdge(e, "Line5", {x0 + web, bottom - t2}, {x0 + B2, bottom - t2});
+    addEdge(e, "Line11", {x0 + B2, bottom - t2}, {x0 + B2, bottom});
+    addEdge(e, "Line24", {x0 + B2, bottom}, {x0, bottom});
+    addEdge(e, "Line26", {x0, bottom}, {x0, top});
     addAxes(e, centre, 36, 222, bottom + 24);
 
     // H at the left
-    thin(e, "Line3", {x0 - 4, top}, {28, top});
-    thin(e, "Line7", {x0 - 4, bottom}, {28, bottom});
-    vertical(e, "Line4", "Line20", "Line17", 34, top, bottom);
-    letter(e, "Label10", QStringLiteral("H"), {14, (top + bottom) / 2 - 8, 14, 16},
-           state.angle ? flangeWidth : QStringLiteral("Высота стенки швеллера"));
+    addDimension(e, {"Line4", "Line20", "Line17", "Line3", "Line7"}, {34, top, 34, bottom},
+                 {x0 - 4, top}, {x0 - 4, bottom});
+    e.push_back(sketchLetter("Label10", QStringLiteral("H"), {14, (top + bottom) / 2 - 8, 14, 16},
+                             state.angle ? flangeWidth : QStringLiteral("Высота стенки швеллера")));
     // s across the web
-    horizontal(e, "Line18", "Line25", "Line19", 128, x0, x0 + web);
-    letter(e, "Label11", QStringLiteral("s"), {x0 - 22, 112, 12, 14},
-           state.angle ? flangeThickness : QStringLiteral("Толщина стенки швеллера"));
+    addDimension(e, {"Line18", "Line25", "Line19", {}, {}}, {x0, 128, x0 + web, 128});
+    e.push_back(
+        sketchLetter("Label11", QStringLiteral("s"), {x0 - 22, 112, 12, 14},
+                     state.angle ? flangeThickness : QStringLiteral("Толщина стенки швеллера")));
     // B1 and t1 above and beside the upper flange
-    thin(e, "Line14", {x0, 36}, {x0, 16});
-    thin(e, "Line10", {x0 + B1, 36}, {x0 + B1, 16});
-    horizontal(e, "Line40", "Line39", "Line35", 22, x0, x0 + B1);
-    letter(e, "Label12", QStringLiteral("B1"), {x0 + 56, 2, 24, 14}, flangeWidth);
-    thin(e, "Line34", {180, top}, {206, top});
-    thin(e, "Line36", {180, top + t1}, {206, top + t1});
-    vertical(e, "Line53", "Line32", "Line33", 200, top, top + t1);
-    letter(e, "Label7", QStringLiteral("t1"), {204, top + t1 + 2, 18, 14},
-           QStringLiteral("Толщина полки "));
+    addDimension(e, {"Line40", "Line39", "Line35", "Line14", "Line10"}, {x0, 22, x0 + B1, 22},
+                 {x0, 36}, {x0 + B1, 36});
+    e.push_back(sketchLetter("Label12", QStringLiteral("B1"), {x0 + 56, 2, 24, 14}, flangeWidth));
+    addDimension(e, {"Line53", "Line32", "Line33", "Line34", "Line36"}, {200, top, 200, top + t1},
+                 {180, top}, {180, top + t1});
+    e.push_back(sketchLetter("Label7", QStringLiteral("t1"), {204, top + t1 + 2, 18, 14},
+                             QStringLiteral("Толщина полки ")));
     // t2 beside the lower flange, Yc at the right
-    thin(e, "Line28", {176, bottom - t2}, {192, bottom - t2});
-    thin(e, "Line29", {176, bottom}, {192, bottom});
-    vertical(e, "Line52", "Line31", "Line30", 186, bottom - t2, bottom);
-    letter(e, "Label9", QStringLiteral("t2"), {190, bottom - t2 - 26, 18, 14}, flangeThickness);
-    thin(e, "Line45", {196, bottom}, {220, bottom});
-    vertical(e, "Line44", "Line46", "Line47", 214, centre.y(), bottom);
-    letter(e, "Label51", QStringLiteral("Yc"), {218, (centre.y() + bottom) / 2 - 7, 20, 14},
-           QStringLiteral("Расстояние до центра тяжести в направлении оси Y"));
+    addDimension(e, {"Line52", "Line31", "Line30", "Line28", "Line29"},
+                 {186, bottom - t2, 186, bottom}, {176, bottom - t2}, {176, bottom});
+    e.push_back(sketchLetter("Label9", QStringLiteral("t2"), {190, bottom - t2 - 26, 18, 14},
+                             flangeThickness));
+    addDimension(e, {"Line44", "Line46", "Line47", {}, "Line45"}, {214, centre.y(), 214, bottom},
+                 {}, {196, bottom});
+    e.push_back(sketchLetter("Label51", QStringLiteral("Yc"),
+                             {218, (centre.y() + bottom) / 2 - 7, 20, 14},
+                             QStringLiteral("Расстояние до центра тяжести в направлении оси Y")));
     // Xc and B2 below
-    horizontal(e, "Line41", "Line42", "Line43", bottom + 14, x0, centre.x());
-    letter(e, "Label50", QStringLiteral("Xc"), {centre.x() + 6, bottom + 1, 20, 12},
-           QStringLiteral("Расстояние до центра тяжести в направлении оси Х"));
-    thin(e, "Line9", {x0, bottom + 4}, {x0, bottom + 34});
-    thin(e, "Line12", {x0 + B2, bottom + 4}, {x0 + B2, bottom + 34});
-    horizontal(e, "Line50", "Line13", "Line16", bottom + 30, x0, x0 + B2);
-    letter(e, "Label8", QStringLiteral("B2"), {x0 + 50, bottom + 31, 24, 14}, flangeWidth);
+    addDimension(e, {"Line41", "Line42", "Line43", {}, {}},
+                 {x0, bottom + 14, centre.x(), bottom + 14});
+    e.push_back(sketchLetter("Label50", QStringLiteral("Xc"), {centre.x() + 6, bottom + 1, 20, 12},
+                             QStringLiteral("Расстояние до центра тяжести в направлении оси Х")));
+    addDimension(e, {"Line50", "Line13", "Line16", "Line9", "Line12"},
+                 {x0, bottom + 30, x0 + B2, bottom + 30}, {x0, bottom + 4}, {x0 + B2, bottom + 4});
+    e.push_back(
+        sketchLetter("Label8", QStringLiteral("B2"), {x0 + 50, bottom + 31, 24, 14}, flangeWidth));
 
     if (state.angle)
         hideUpperFlange(e);
@@ -239,50 +192,53 @@ std::vector<SketchElement> ZSectionSketch(const FlangedSketchState& state)
 
     Elements e;
     // the outline, clockwise from the top left corner
-    edge(e, "Line23", {webLeft, top}, {state.angle ? webRight : tip, top});
-    edge(e, "Line15", {tip, top}, {tip, top + t1});
-    edge(e, "Line27", {tip, top + t1}, {webRight, top + t1});
-    edge(e, "Line26", {webRight, state.angle ? top : top + t1}, {webRight, bottom});
-    edge(e, "Line24", {webRight, bottom}, {end, bottom});
-    edge(e, "Line11", {end, bottom}, {end, bottom - t2});
-    edge(e, "Line5", {end, bottom - t2}, {webLeft, bottom - t2});
-    edge(e, "Line6", {webLeft, bottom - t2}, {webLeft, top});
+    addEdge(e, "Line23", {webLeft, top}, {state.angle ? webRight : tip, top});
+    addEdge(e, "Line15", {tip, top}, {tip, top + t1});
+    addEdge(e, "Line27", {tip, top + t1}, {webRight, top + t1});
+    addEdge(e, "Line26", {webRight, state.angle ? top : top + t1}, {webRight, bottom});
+    addEdge(e, "Line24", {webRight, bottom}, {end, bottom});
+    addEdge(e, "Line11", {end, bottom}, {end, bottom - t2});
+    addEdge(e, "Line5", {end, bottom - t2}, {webLeft, bottom - t2});
+    addEdge(e, "Line6", {webLeft, bottom - t2}, {webLeft, top});
     addAxes(e, centre, 30, 246, bottom + 24);
 
-    // H and t2 at the left
-    thin(e, "Line3", {webLeft - 4, top}, {16, top});
-    thin(e, "Line7", {end - 4, bottom}, {16, bottom});
-    vertical(e, "Line4", "Line20", "Line17", 22, top, bottom);
-    letter(e, "Label10", QStringLiteral("H"), {4, (top + bottom) / 2 - 8, 14, 16},
-           QStringLiteral("Высота двутавра"));
-    thin(e, "Line28", {end - 4, bottom - t2}, {32, bottom - t2});
-    vertical(e, "Line50", "Line31", "Line30", 38, bottom - t2, bottom);
-    thin(e, "Line29", {38, bottom - t2 - 20}, {44, bottom - t2 - 26});
-    letter(e, "Label9", QStringLiteral("t2"), {44, bottom - t2 - 38, 18, 14}, thickness);
+    // H and t2 at the left, t2's letter on a leader above it
+    addDimension(e, {"Line4", "Line20", "Line17", "Line3", "Line7"}, {22, top, 22, bottom},
+                 {webLeft - 4, top}, {end - 4, bottom});
+    e.push_back(sketchLetter("Label10", QStringLiteral("H"), {4, (top + bottom) / 2 - 8, 14, 16},
+                             QStringLiteral("Высота двутавра")));
+    addDimension(e, {"Line50", "Line31", "Line30", "Line28", {}}, {38, bottom - t2, 38, bottom},
+                 {end - 4, bottom - t2});
+    addLine(e, "Line29", {38, bottom - t2 - 20}, {44, bottom - t2 - 26});
+    e.push_back(
+        sketchLetter("Label9", QStringLiteral("t2"), {44, bottom - t2 - 38, 18, 14}, thickness));
     // s across the web
-    horizontal(e, "Line18", "Line25", "Line19", 128, webLeft, webRight);
-    letter(e, "Label11", QStringLiteral("s"), {webRight + 16, 130, 12, 14},
-           QStringLiteral("Толщина стенки двутавра"));
+    addDimension(e, {"Line18", "Line25", "Line19", {}, {}}, {webLeft, 128, webRight, 128});
+    e.push_back(sketchLetter("Label11", QStringLiteral("s"), {webRight + 16, 130, 12, 14},
+                             QStringLiteral("Толщина стенки двутавра")));
     // B1 above the upper flange, t1 beside its free end
-    thin(e, "Line14", {webLeft, 36}, {webLeft, 16});
-    thin(e, "Line10", {tip, 36}, {tip, 16});
-    horizontal(e, "Line40", "Line39", "Line35", 22, webLeft, tip);
-    letter(e, "Label12", QStringLiteral("B1"), {webLeft + B1 / 2 - 12, 2, 24, 14}, width);
-    thin(e, "Line34", {tip + 4, top}, {tip + 18, top});
-    thin(e, "Line36", {tip + 4, top + t1}, {tip + 18, top + t1});
-    vertical(e, "Line53", "Line32", "Line33", tip + 12, top, top + t1);
-    letter(e, "Label7", QStringLiteral("t1"), {tip + 16, top + t1 + 4, 18, 14}, thickness);
+    addDimension(e, {"Line40", "Line39", "Line35", "Line14", "Line10"}, {webLeft, 22, tip, 22},
+                 {webLeft, 36}, {tip, 36});
+    e.push_back(
+        sketchLetter("Label12", QStringLiteral("B1"), {webLeft + B1 / 2 - 12, 2, 24, 14}, width));
+    addDimension(e, {"Line53", "Line32", "Line33", "Line34", "Line36"},
+                 {tip + 12, top, tip + 12, top + t1}, {tip + 4, top}, {tip + 4, top + t1});
+    e.push_back(
+        sketchLetter("Label7", QStringLiteral("t1"), {tip + 16, top + t1 + 4, 18, 14}, thickness));
     // Yc at the right
-    thin(e, "Line45", {webRight + 4, bottom}, {238, bottom});
-    vertical(e, "Line44", "Line46", "Line47", 232, centre.y(), bottom);
-    letter(e, "Label51", QStringLiteral("Yc"), {236, (centre.y() + bottom) / 2 - 7, 20, 14}, {});
+    addDimension(e, {"Line44", "Line46", "Line47", {}, "Line45"}, {232, centre.y(), 232, bottom},
+                 {}, {webRight + 4, bottom});
+    e.push_back(sketchLetter("Label51", QStringLiteral("Yc"),
+                             {236, (centre.y() + bottom) / 2 - 7, 20, 14}, {}));
     // Xc from the free end of the lower flange, and B2, below
-    horizontal(e, "Line41", "Line42", "Line43", bottom + 14, end, centre.x());
-    letter(e, "Label50", QStringLiteral("Xc"), {end + 20, bottom + 1, 20, 12}, {});
-    thin(e, "Line9", {end, bottom + 4}, {end, bottom + 34});
-    thin(e, "Line12", {webRight, bottom + 4}, {webRight, bottom + 34});
-    horizontal(e, "Line8", "Line13", "Line16", bottom + 30, end, webRight);
-    letter(e, "Label8", QStringLiteral("B2"), {end + 28, bottom + 31, 24, 14}, width);
+    addDimension(e, {"Line41", "Line42", "Line43", {}, {}},
+                 {end, bottom + 14, centre.x(), bottom + 14});
+    e.push_back(sketchLetter("Label50", QStringLiteral("Xc"), {end + 20, bottom + 1, 20, 12}, {}));
+    addDimension(e, {"Line8", "Line13", "Line16", "Line9", "Line12"},
+                 {end, bottom + 30, webRight, bottom + 30}, {end, bottom + 4},
+                 {webRight, bottom + 4});
+    e.push_back(
+        sketchLetter("Label8", QStringLiteral("B2"), {end + 28, bottom + 31, 24, 14}, width));
 
     if (state.angle)
         hideUpperFlange(e);

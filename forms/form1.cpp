@@ -2,7 +2,6 @@
 
 #include "accessibility.h"
 #include "axis_results.h"
-#include "module1.h"
 #include "sketch_parts.h"
 
 #include <QCheckBox>
@@ -23,7 +22,7 @@ FrameDescription frame()
     FrameDescription d;
     d.caption = QStringLiteral("Коробчатое сечение");
     d.weightCell = GridCell{1, 2}; // below the area
-    d.routine = &CalcRectangularTube;
+    d.section = "tube";
     d.legend = QStringLiteral("I - момент инерции;        W - момент сопротивления;     "
                               "i - радиус инерции;           A - площадь сечения;              "
                               "S - статический момент полусечения.");
@@ -82,14 +81,18 @@ Form1::Form1(PlatformServices& services)
     // The tooltips call B and H inner sizes, yet both are measured between the outer edges.
     widthBox =
         addLengthInput({"Label2", QStringLiteral("B="), QString(), "Text1", QStringLiteral("6"),
-                        QStringLiteral("Внутренняя ширина прямоугольника"), "Label32"});
+                        QStringLiteral("Внутренняя ширина прямоугольника"), "Label32"})
+            .box;
     verticalWallBox = addLengthInput({"Label3", QStringLiteral("b="), QString(), "Text2",
-                                      QStringLiteral("0.5"), VerticalWalls, "Label33"});
+                                      QStringLiteral("0.5"), VerticalWalls, "Label33"})
+                          .box;
     auto* heightBox =
         addLengthInput({"Label13", QStringLiteral("H="), QString(), "Text3", QStringLiteral("11"),
-                        QStringLiteral("Внутренняя высота прямоугольника"), "Label34"});
+                        QStringLiteral("Внутренняя высота прямоугольника"), "Label34"})
+            .box;
     auto* horizontalWallBox = addLengthInput({"Label14", QStringLiteral("h="), QString(), "Text4",
-                                              QStringLiteral("0.5"), HorizontalWalls, "Label35"});
+                                              QStringLiteral("0.5"), HorizontalWalls, "Label35"})
+                                  .box;
 
     auto* equalWalls = addCheckBox(QStringLiteral("Check1"), QStringLiteral("h= b"),
                                    QStringLiteral("Толщина стенок одинакова"));
@@ -114,6 +117,8 @@ Form1::Form1(PlatformServices& services)
 
     for (const ResultOutput& result : ResultsAboutBothAxes())
         addResult(result);
+    bindInputs({widthBox, verticalWallBox, heightBox, horizontalWallBox},
+               {equalWalls, squareOpening});
 }
 
 void Form1::showEqualWalls(bool equal)

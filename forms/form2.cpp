@@ -1,7 +1,6 @@
 #include "form2.h"
 
 #include "accessibility.h"
-#include "module1.h"
 #include "section_sketch.h"
 
 #include <QCheckBox>
@@ -17,7 +16,7 @@ FrameDescription frame()
 {
     FrameDescription d;
     d.caption = QStringLiteral("Круглая труба (Круглое сечение)");
-    d.routine = &CalcRoundSection;
+    d.section = "round";
     d.precisionEntries = 10;
     d.legend = QStringLiteral(" I - момент инерции;            W - момент сопротивления;      "
                               "i - радиус инерции;              A - площадь сечения;");
@@ -29,7 +28,8 @@ FrameDescription frame()
     d.weightResultName = QStringLiteral("Label9");
     d.weightToolTip = QStringLiteral("Вес погонного метра");
     d.unitToolTips = {QStringLiteral("ед. измерения миллиметр"),
-                      QStringLiteral("ед. измерения сантиметр"), QStringLiteral("ед. измерения метр")};
+                      QStringLiteral("ед. измерения сантиметр"),
+                      QStringLiteral("ед. измерения метр")};
     d.versionToolTip = QStringLiteral("Версия");
     return d;
 }
@@ -65,24 +65,33 @@ Form2::Form2(PlatformServices& services)
     drawing = new SectionSketch({180, 182}, roundSketch(palette().color(QPalette::Window)));
     setSketch(drawing);
 
-    diameterBox = addLengthInput({"Label2", QStringLiteral("D="), OuterDiameter, "Text1",
-                                  QStringLiteral("14.2"), OuterDiameter, "Label6"});
-    wallBox = addLengthInput({"Label3", QStringLiteral("t ="), {}, "Text2", QStringLiteral("0.5"),
-                              QStringLiteral("Толщина стенки"), "Label10"});
-    diameterCaption = findChild<QLabel*>(QStringLiteral("Label2"));
+    const LengthRow diameter =
+        addLengthInput({"Label2", QStringLiteral("D="), OuterDiameter, "Text1",
+                        QStringLiteral("14.2"), OuterDiameter, "Label6"});
+    diameterBox = diameter.box;
+    diameterCaption = diameter.caption;
+    wallBox = addLengthInput({"Label3",
+                              QStringLiteral("t ="),
+                              {},
+                              "Text2",
+                              QStringLiteral("0.5"),
+                              QStringLiteral("Толщина стенки"),
+                              "Label10"})
+                  .box;
     auto* solid = addCheckBox(QStringLiteral("Check1"), QStringLiteral("Круглое сечение"),
                               QStringLiteral("Сплошное круглое сечение"));
     connect(solid, &QCheckBox::toggled, this, &Form2::showSolid);
 
-    addResult({"Label5", QStringLiteral("I ="), "Label1(1)", QStringLiteral("Момент инерции"), "I",
-               velkor::Inertia, ResultColour::AboutX, "Label11"});
+    addResult({"Label5", QStringLiteral("I ="), "Label1(1)", QStringLiteral("Момент инерции"),
+               &velkor::figure::I, ResultColour::AboutX, "Label11"});
     addResult({"Label19", QStringLiteral("W ="), "Label24", QStringLiteral("Момент сопротивления"),
-               "W", velkor::Modulus, ResultColour::AboutX, "Label12"});
-    addResult({"Label21", QStringLiteral("i ="), "Label26", QStringLiteral("Радиус инерции"), "i",
-               velkor::Length, ResultColour::AboutX, "Label13"});
-    addResult({"Label23", QStringLiteral("A ="), "Label28", QStringLiteral("Площадь сечения"), "A",
-               velkor::Area, ResultColour::Area, "Label14"});
+               &velkor::figure::W, ResultColour::AboutX, "Label12"});
+    addResult({"Label21", QStringLiteral("i ="), "Label26", QStringLiteral("Радиус инерции"),
+               &velkor::figure::i, ResultColour::AboutX, "Label13"});
+    addResult({"Label23", QStringLiteral("A ="), "Label28", QStringLiteral("Площадь сечения"),
+               &velkor::figure::A, ResultColour::Area, "Label14"});
 
+    bindInputs({diameterBox, wallBox}, {}, solid);
     setWindowTitle(QStringLiteral("Круглая труба"));
 }
 

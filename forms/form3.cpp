@@ -2,7 +2,6 @@
 
 #include "accessibility.h"
 #include "axis_results.h"
-#include "module1.h"
 #include "sketch_parts.h"
 
 #include <QCheckBox>
@@ -18,8 +17,7 @@ FrameDescription frame()
     FrameDescription d;
     d.caption = QStringLiteral("Квадратное\\ прямоугольное сечение");
     d.weightCell = GridCell{1, 2}; // below the area
-    d.routine = &CalcRectangle;
-    d.specificWeight = QStringLiteral("600");
+    d.section = "rect";
     d.precisionEntries = 10;
     d.legend =
         QStringLiteral(" I - момент инерции;           W - момент сопротивления;       "
@@ -56,11 +54,13 @@ Form3::Form3(PlatformServices& services)
     setSketch(drawing);
 
     widthBox = addLengthInput({"Label2", QStringLiteral("B="), QString(), "Text1",
-                               QStringLiteral("5"), Width, "Label32"});
+                               QStringLiteral("5"), Width, "Label32"})
+                   .box;
     // the height starts empty; the square mode fills it with the side at once
     auto* heightBox =
         addLengthInput({"Label13", QStringLiteral("H="), QString(), "Text3", QString(),
-                        QStringLiteral("Высота прямоугольника"), "Label34"});
+                        QStringLiteral("Высота прямоугольника"), "Label34"})
+            .box;
     auto* square = addCheckBox(QStringLiteral("Check1"), QStringLiteral("H= B"),
                                QStringLiteral("Стороны сечения равны"));
     square->setChecked(true);
@@ -75,6 +75,7 @@ Form3::Form3(PlatformServices& services)
 
     for (const ResultOutput& result : ResultsAboutBothAxes())
         addResult(result);
+    bindInputs({widthBox, heightBox}, {square});
 }
 
 void Form3::showSquare(bool square)

@@ -1,6 +1,5 @@
 #include "form4.h"
 
-#include "module1.h"
 #include "sketch_parts.h"
 
 namespace {
@@ -11,7 +10,7 @@ FrameDescription frame()
 {
     FrameDescription d;
     d.caption = QStringLiteral("Ромб");
-    d.routine = &CalcRhombus;
+    d.section = "rhombus";
     d.precisionEntries = 10;
     d.legend = QStringLiteral(" I - момент инерции;           W - момент сопротивления;       "
                               "i - радиус инерции;              A - площадь сечения;         "
@@ -43,22 +42,25 @@ Form4::Form4(PlatformServices& services)
     drawing = new SectionSketch({180, 160}, rhombusSketch());
     setSketch(drawing);
 
-    addLengthInput(
-        {"Label2", QStringLiteral("B="), {}, "Text1", QStringLiteral("5"), Side, "Label32"});
+    const QLineEdit* sideBox =
+        addLengthInput(
+            {"Label2", QStringLiteral("B="), {}, "Text1", QStringLiteral("5"), Side, "Label32"})
+            .box;
 
     // the shape is the same about both axes: one figure each, named after X
     addResult({"Label4", QStringLiteral("I="), "Label1",
-               QStringLiteral("Момент инерции относительно оси Х"), "I", velkor::Inertia,
+               QStringLiteral("Момент инерции относительно оси Х"), &velkor::figure::I,
                ResultColour::AboutX, "Label36"});
     addResult({"Label19", QStringLiteral("W="), "Label24",
-               QStringLiteral("Момент сопротивления относительно Х"), "W", velkor::Modulus,
+               QStringLiteral("Момент сопротивления относительно Х"), &velkor::figure::W,
                ResultColour::AboutX, "Label38"});
     addResult({"Label21", QStringLiteral("i="), "Label26",
-               QStringLiteral("Радиус инерции относительно Х"), "i", velkor::Length,
+               QStringLiteral("Радиус инерции относительно Х"), &velkor::figure::i,
                ResultColour::AboutX, "Label40"});
-    addResult({"Label23", QStringLiteral("A="), "Label28", QStringLiteral("Площадь сечения"), "A",
-               velkor::Area, ResultColour::Area, "Label42"});
+    addResult({"Label23", QStringLiteral("A="), "Label28", QStringLiteral("Площадь сечения"),
+               &velkor::figure::A, ResultColour::Area, "Label42"});
     addResult({"Label46", QStringLiteral("S="), "Label44",
-               QStringLiteral("Статический момент относительно оси Х"), "S", velkor::Modulus,
+               QStringLiteral("Статический момент относительно оси Х"), &velkor::figure::S,
                ResultColour::AboutX, "Label47", UnitSpelling::LatinAtDesign});
+    bindInputs({sideBox}, {});
 }

@@ -1,7 +1,6 @@
 #include "form5.h"
 
 #include "hexagon_section.h"
-#include "module1.h"
 #include "number_text.h"
 #include "numbers.h"
 #include "sketch_parts.h"
@@ -20,7 +19,7 @@ FrameDescription frame()
 {
     FrameDescription d;
     d.caption = QStringLiteral("Шестигранное сечение");
-    d.routine = &CalcHexagon;
+    d.section = "hexagon";
     d.precisionEntries = 10;
     d.legend = QStringLiteral(" I - момент инерции;            W - момент сопротивления;      "
                               "i - радиус инерции;               A - площадь сечения;");
@@ -64,15 +63,18 @@ Form5::Form5(PlatformServices& services)
     drawing = new SectionSketch({190, 180}, hexagonSketch());
     setSketch(drawing);
 
-    radiusBox = addLengthInput(
-        {"Label2", QStringLiteral("R="), {}, "Text1", QStringLiteral("1"), Radius, "Label32"});
+    radiusBox =
+        addLengthInput(
+            {"Label2", QStringLiteral("R="), {}, "Text1", QStringLiteral("1"), Radius, "Label32"})
+            .box;
     heightBox = addLengthInput({"Label13",
                                 QStringLiteral("H="),
                                 {},
                                 "Text3",
                                 QStringLiteral("1.73205"),
                                 Height,
-                                "Label34"});
+                                "Label34"})
+                    .box;
     byHeight = addCheckBox(QStringLiteral("Check1"), QStringLiteral("Размер сечения через H"),
                            QStringLiteral("Ввод размера сечения через Н"));
 
@@ -94,27 +96,34 @@ Form5::Form5(PlatformServices& services)
         enableMode(acrossFlats);
         (acrossFlats ? heightBox : radiusBox)->setFocus();
     });
+    // sized by H, the calculation shows the radius it works with, even when it then refuses
+    setBeforeCalculation([this] {
+        if (byHeight->isChecked())
+            radiusBox->setText(
+                formatDerived(readNumber(heightBox->text()), velkor::RadiusFromHeight));
+    });
+    bindInputs({radiusBox, heightBox}, {}, byHeight);
 
     addResult({"Label4", QStringLiteral("Ix="), "Label1",
-               QStringLiteral("Момент инерции относительно оси Х"), "Ix", velkor::Inertia,
+               QStringLiteral("Момент инерции относительно оси Х"), &velkor::figure::Ix,
                ResultColour::AboutX, "Label36"});
     addResult({"Label15", QStringLiteral("Iy="), "Label16",
-               QStringLiteral("Момент инерции относительно оси Y"), "Iy", velkor::Inertia,
+               QStringLiteral("Момент инерции относительно оси Y"), &velkor::figure::Iy,
                ResultColour::AboutY, "Label37"});
     addResult({"Label19", QStringLiteral("Wx="), "Label24",
-               QStringLiteral("Момент сопротивления относительно Х"), "Wx", velkor::Modulus,
+               QStringLiteral("Момент сопротивления относительно Х"), &velkor::figure::Wx,
                ResultColour::AboutX, "Label38"});
     addResult({"Label20", QStringLiteral("Wy="), "Label25",
-               QStringLiteral("Момент сопротивления относительно Y"), "Wy", velkor::Modulus,
+               QStringLiteral("Момент сопротивления относительно Y"), &velkor::figure::Wy,
                ResultColour::AboutY, "Label39"});
     addResult({"Label21", QStringLiteral("ix="), "Label26",
-               QStringLiteral("Радиус инерции относительно Х"), "ix", velkor::Length,
+               QStringLiteral("Радиус инерции относительно Х"), &velkor::figure::ix,
                ResultColour::AboutX, "Label40"});
     addResult({"Label22", QStringLiteral("iy="), "Label27",
-               QStringLiteral("Радиус инерции относительно Y"), "iy", velkor::Length,
+               QStringLiteral("Радиус инерции относительно Y"), &velkor::figure::iy,
                ResultColour::AboutY, "Label41"});
-    addResult({"Label23", QStringLiteral("A="), "Label28", QStringLiteral("Площадь сечения"), "A",
-               velkor::Area, ResultColour::Area, "Label42"});
+    addResult({"Label23", QStringLiteral("A="), "Label28", QStringLiteral("Площадь сечения"),
+               &velkor::figure::A, ResultColour::Area, "Label42"});
 }
 
 void Form5::enableMode(bool acrossFlats)

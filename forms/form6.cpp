@@ -2,7 +2,6 @@
 
 #include "accessibility.h"
 #include "axis_results.h"
-#include "module1.h"
 #include "sketch_parts.h"
 
 #include <QCheckBox>
@@ -20,7 +19,7 @@ FrameDescription frame()
     FrameDescription d;
     d.caption = QStringLiteral("Крестообразное сечение");
     d.weightCell = GridCell{1, 2}; // below the area
-    d.routine = &CalcCross;
+    d.section = "cross";
     d.legend = QStringLiteral("I - момент инерции;        W - момент сопротивления;     "
                               "i - радиус инерции;           A - площадь сечения;              "
                               "S - статический момент полусечения.");
@@ -94,28 +93,32 @@ Form6::Form6(PlatformServices& services)
                                     "Text1",
                                     QStringLiteral("10"),
                                     HorizontalLength,
-                                    "Label32"});
+                                    "Label32"})
+                        .box;
     auto* thicknessB = addLengthInput({"Label3",
                                        QStringLiteral("b="),
                                        {},
                                        "Text2",
                                        QStringLiteral("1"),
                                        VerticalThickness,
-                                       "Label33"});
+                                       "Label33"})
+                           .box;
     auto* lengthH = addLengthInput({"Label13",
                                     QStringLiteral("H="),
                                     {},
                                     "Text3",
                                     QStringLiteral("20"),
                                     VerticalLength,
-                                    "Label34"});
+                                    "Label34"})
+                        .box;
     auto* thicknessH = addLengthInput({"Label14",
                                        QStringLiteral("h="),
                                        {},
                                        "Text4",
                                        QStringLiteral("1"),
                                        HorizontalThickness,
-                                       "Label35"});
+                                       "Label35"})
+                           .box;
 
     // Each tie: the tied box copies its source, the source's tooltip names both elements,
     // and tying puts the focus on the source (releasing, the frame puts it on the tied box).
@@ -133,11 +136,13 @@ Form6::Form6(PlatformServices& services)
         {"Check1", "h = b", "Толщины элементов одинаковы", thicknessB, thicknessH,
          VerticalThickness, QStringLiteral("Толщина элементов")},
     };
+    std::vector<const QCheckBox*> tieChecks; // in the catalogue's order, as in `ties`
     for (const Tie& tie : ties) {
         auto* check = addCheckBox(QString::fromLatin1(tie.name), QString::fromLatin1(tie.caption),
                                   QString::fromUtf8(tie.toolTip));
         check->setChecked(true);
         addTie(check, tie.source, tie.tied);
+        tieChecks.push_back(check);
         QLineEdit* source = tie.source;
         const auto showToolTip = [source, single = tie.sourceToolTip, both = tie.tiedSourceToolTip](
                                      bool tied) { setHint(source, tied ? both : single); };
@@ -151,4 +156,5 @@ Form6::Form6(PlatformServices& services)
 
     for (const ResultOutput& result : ResultsAboutBothAxes())
         addResult(result);
+    bindInputs({lengthB, thicknessB, lengthH, thicknessH}, tieChecks);
 }

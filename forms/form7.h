@@ -17,8 +17,7 @@ public:
 
 private:
     void showTee(bool tee);
-    void showFlange2Width(bool tied);
-    void showFlange2Thickness(bool tied);
+    void redraw();
 
     SectionSketch* drawing;
     QLineEdit* heightBox;
@@ -26,6 +25,7 @@ private:
     QLineEdit* thickness1Box;
     QLineEdit* width2Box;
     QLineEdit* thickness2Box;
+    QCheckBox* teeSwitch;
     QCheckBox* sameWidth;
     QCheckBox* sameThickness;
 };

@@ -1,7 +1,6 @@
 #include "form8.h"
 
 #include "flanged_sketches.h"
-#include "module1.h"
 
 namespace {
 
@@ -9,7 +8,7 @@ FlangedFormDescription channel()
 {
     FlangedFormDescription d;
     d.frame.caption = QStringLiteral("С-образное сечение");
-    d.frame.routine = &CalcChannel;
+    d.frame.section = "channel";
     d.frame.legend =
         QStringLiteral("I - момент инерции;"
                        "           W - момент сопротивления;"

@@ -1,7 +1,6 @@
 #include "form9.h"
 
 #include "flanged_sketches.h"
-#include "module1.h"
 
 namespace {
 
@@ -9,7 +8,7 @@ FlangedFormDescription zSection()
 {
     FlangedFormDescription d;
     d.frame.caption = QStringLiteral("Z-образное сечение");
-    d.frame.routine = &CalcZSection;
+    d.frame.section = "zsection";
     d.frame.legend =
         QStringLiteral("I - момент инерции;"
                        "           W - момент сопротивления;"

@@ -25,4 +25,3 @@ velkor::Rational readNumber(const QString& text);
 
 // The program's version, shown on the menu, on every calculator and in the About box.
 QString versionText();
-

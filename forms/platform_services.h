@@ -18,6 +18,11 @@ public:
     // a printer: a PDF file of its own); false when the user cancels it.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
 
+    // The dialog that asks where to save a PDF file, opened at `suggestedPath`; the path
+    // chosen, or nothing when the user cancels it.
+    virtual QString choosePdfFile(QWidget* parent, const QString& title,
+                                  const QString& suggestedPath) = 0;
+
     // A modal box with `title`, the message and a single OK button, without an icon.
     virtual void showMessage(QWidget* parent, const QString& title, const QString& message) = 0;
 

@@ -1,149 +1,37 @@
+// The frame's own parts: the precision list, the units, the specific weight, the result
+// area with the weight, the legend and version, the commands; the keyboard and the window.
 #include "section_form.h"
 
 #include "accessibility.h"
+#include "catalogue.h"
 #include "form_printout.h"
+#include "frame_widgets.h"
 #include "legend_label.h"
 #include "number_text.h"
-#include "numbers.h"
-#include "platform_services.h"
-#include "print_file.h"
-#include "unit_switch.h"
+#include "page_printing.h"
+#include "section_card_window.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QClipboard>
 #include <QComboBox>
-#include <QDate>
-#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
-#include <cmath>
+#include <stdexcept>
 
 using velkor::LengthUnit;
-
-namespace {
-
-QString unitText(LengthUnit unit, int power, bool latinC = false)
-{
-    if (power == velkor::Degrees)
-        return QStringLiteral("°");
-    QString text;
-    switch (unit) {
-    case LengthUnit::Millimetre:
-        text = QStringLiteral("мм");
-        break;
-    case LengthUnit::Centimetre:
-        text = latinC ? QStringLiteral("cм") : QStringLiteral("см");
-        break;
-    case LengthUnit::Metre:
-        text = QStringLiteral("м");
-        break;
-    }
-    return power > 1 ? text + QString::number(power) : text;
-}
-
-QColor colourOf(ResultColour colour)
-{
-    switch (colour) {
-    case ResultColour::AboutX:
-        return Qt::red;
-    case ResultColour::AboutY:
-        return Qt::darkGreen;
-    case ResultColour::Area:
-        break;
-    }
-    return Qt::blue;
-}
-
-template <typename Widget> Widget* named(Widget* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-QLabel* caption(const QString& name, const QString& text)
-{
-    return named(new QLabel(text), name);
-}
-
-QLabel* resultLabel(const QString& name, ResultColour colour)
-{
-    auto* label = named(new QLabel, name);
-    label->setFrameShape(QFrame::Box);
-    label->setMinimumWidth(110);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // a right click on a value offers the result area's menu, not a menu for the value alone
-    label->setContextMenuPolicy(Qt::NoContextMenu);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colourOf(colour));
-    label->setPalette(palette);
-    return label;
-}
-
-// Puts a caption, a box or value and a unit label (if any) into `cell` of `grid`. Each
-// column of cells takes four grid columns, the fourth one a gap before the next.
-void placeInCell(QGridLayout* grid, GridCell cell, const std::array<QWidget*, 3>& widgets)
-{
-    const int row = cell.row < 0 ? grid->rowCount() : cell.row;
-    for (int k = 0; k < 3; ++k)
-        if (widgets[k] != nullptr)
-            grid->addWidget(widgets[k], row, 4 * cell.column + k);
-    if (cell.column > 0)
-        grid->setColumnMinimumWidth(4 * cell.column - 1, 16);
-}
-
-QFrame* blueRule()
-{
-    auto* rule = new QFrame;
-    rule->setFrameShape(QFrame::HLine);
-    rule->setLineWidth(1);
-    QPalette palette = rule->palette();
-    palette.setColor(QPalette::WindowText, Qt::blue);
-    rule->setPalette(palette);
-    return rule;
-}
-
-constexpr char CopyFilterName[] = "CopyWhenNothingSelected";
-
-// Ctrl+C in a box without a selection would copy nothing: left to the form, it copies the
-// results. With a selection the box copies it as usual.
-class CopyWhenNothingSelected : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::ShortcutOverride)
-            return false;
-        const auto* box = qobject_cast<QLineEdit*>(watched);
-        // not accepted by the box, the key falls through to the form's shortcut
-        return box != nullptr && !box->hasSelectedText() &&
-               static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy);
-    }
-};
-
-} // namespace
 
 SectionForm::SectionForm(PlatformServices& services, FrameDescription frame)
     : services(services)
     , description(std::move(frame))
 {
+    inputs.entry = velkor::FindSection(description.section);
+    if (inputs.entry == nullptr)
+        throw std::logic_error("a calculator of no section in the catalogue");
     setWindowTitle(description.caption);
-    // every text box of the form takes this filter
-    auto* copyFilter =
-        named(new CopyWhenNothingSelected(this), QString::fromLatin1(CopyFilterName));
 
     auto* root = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
@@ -161,14 +49,15 @@ SectionForm::SectionForm(PlatformServices& services, FrameDescription frame)
         right->addLayout(checkBoxRow);
     }
     right->addWidget(buildUnitsFrame());
-    specificWeightCaption =
-        caption(description.specificWeightCaptionName, QStringLiteral("Удельный вес кг/м. куб."));
+    specificWeightCaption = captionLabel(description.specificWeightCaptionName,
+                                         QStringLiteral("Удельный вес кг/м. куб."));
     right->addWidget(specificWeightCaption);
     specificWeightBox =
-        named(new QLineEdit(description.specificWeight), description.specificWeightBoxName);
+        named(new QLineEdit(QString::fromUtf8(inputs.entry->specificWeight.data(),
+                                              qsizetype(inputs.entry->specificWeight.size()))),
+              description.specificWeightBoxName);
     specificWeightBox->setAlignment(Qt::AlignRight);
     setHint(specificWeightBox, description.specificWeightToolTip);
-    specificWeightBox->installEventFilter(copyFilter);
     specificWeightCaption->setBuddy(specificWeightBox);
     right->addWidget(specificWeightBox);
     right->addStretch();
@@ -179,43 +68,15 @@ SectionForm::SectionForm(PlatformServices& services, FrameDescription frame)
     root->addLayout(top);
 
     root->addWidget(blueRule());
-    // the result area: its menu and Ctrl+C copy the form's inputs and results
-    auto* resultArea = named(new QWidget, QStringLiteral("ResultArea"));
-    auto* resultColumn = new QVBoxLayout(resultArea);
-    resultColumn->setContentsMargins(0, 0, 0, 0);
-    resultGrid = new QGridLayout;
-    resultColumn->addLayout(resultGrid);
-    root->addWidget(resultArea);
-    weightCaption = caption(description.weightCaptionName, QStringLiteral("Вес кг/м"));
-    weightLabel = resultLabel(description.weightResultName, ResultColour::Area);
-    describeResult(weightLabel, weightCaption->text(), description.weightToolTip);
-    if (description.weightCell) {
-        placeInCell(resultGrid, *description.weightCell, {weightCaption, weightLabel, nullptr});
-    } else {
-        auto* weightRow = new QHBoxLayout;
-        weightRow->addWidget(weightCaption);
-        weightRow->addWidget(weightLabel);
-        weightRow->addStretch();
-        resultColumn->addLayout(weightRow);
-    }
+    root->addWidget(buildResultArea());
     root->addWidget(blueRule());
-
-    auto* copy = named(new QAction(QStringLiteral("Копировать результаты"), this),
-                       QStringLiteral("CopyResults"));
-    copy->setShortcut(QKeySequence::Copy);
-    copy->setShortcutContext(Qt::WindowShortcut);
-    addAction(copy);
-    resultArea->addAction(copy);
-    resultArea->setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(copy, &QAction::triggered, this,
-            [this] { QGuiApplication::clipboard()->setMimeData(clipboardData(copiedTable())); });
 
     auto* bottom = new QHBoxLayout;
     auto* notes = new QVBoxLayout;
     auto* legend = named(new LegendLabel(description.legend), QStringLiteral("Label17"));
     auto* version =
-        caption(QStringLiteral("Label18"),
-                QStringLiteral("Velkor  v. ") + versionText() + QStringLiteral("  2004"));
+        captionLabel(QStringLiteral("Label18"),
+                     QStringLiteral("Velkor  v. ") + versionText() + QStringLiteral("  2004"));
     if (!description.versionToolTip.isEmpty())
         version->setToolTip(description.versionToolTip);
     notes->addWidget(legend);
@@ -223,35 +84,11 @@ SectionForm::SectionForm(PlatformServices& services, FrameDescription frame)
     notes->addWidget(version);
     bottom->addLayout(notes);
     bottom->addStretch();
-
-    auto* buttons = new QVBoxLayout;
-    const std::array<std::pair<const char*, QString>, 3> commands = {{
-        {"Command1", QStringLiteral("Вычислить")},
-        {"Command3", QStringLiteral("Принтер")},
-        {"Command2", QStringLiteral("Выход")},
-    }};
-    for (std::size_t k = 0; k < commands.size(); ++k) {
-        auto* button = named(new QPushButton(commands[k].second), commands[k].first);
-        // as in a dialog: Return presses the focused button
-        button->setAutoDefault(true);
-        buttons->addWidget(button);
-        commandButtons[k] = button;
-    }
-    commandButtons[0]->setDefault(true);
-    setHint(commandButtons[0], QStringLiteral("Расчет"));
-    if (!description.printToolTip.isEmpty())
-        setHint(commandButtons[1], description.printToolTip);
-    setHint(commandButtons[2], QStringLiteral("Выход"));
-    connect(commandButtons[0], &QPushButton::clicked, this, &SectionForm::calculate);
-    connect(commandButtons[1], &QPushButton::clicked, this, &SectionForm::printForm);
-    if (description.exitUnloads) {
-        setAttribute(Qt::WA_DeleteOnClose);
-        connect(commandButtons[2], &QPushButton::clicked, this, &QWidget::close);
-    } else {
-        connect(commandButtons[2], &QPushButton::clicked, this, &QWidget::hide);
-    }
-    bottom->addLayout(buttons);
+    bottom->addLayout(buildCommands());
     root->addLayout(bottom);
+
+    copyOnCtrlC(specificWeightBox);
+    copyOnCtrlC(precisionList->lineEdit());
 }
 
 SectionForm::~SectionForm() = default;
@@ -262,12 +99,10 @@ QWidget* SectionForm::buildPrecision()
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
     auto* label =
-        caption(description.precisionCaptionName, QStringLiteral("Точность результатов:"));
+        captionLabel(description.precisionCaptionName, QStringLiteral("Точность результатов:"));
     precisionList = named(new QComboBox, QStringLiteral("Combo1"));
     precisionList->setEditable(true);
     precisionList->setInsertPolicy(QComboBox::NoInsert);
-    precisionList->lineEdit()->installEventFilter(
-        findChild<QObject*>(QString::fromLatin1(CopyFilterName), Qt::FindDirectChildrenOnly));
     QString entry = QStringLiteral("1");
     for (int k = 0; k < description.precisionEntries; ++k) {
         entry += QLatin1Char('0');
@@ -319,132 +154,70 @@ QWidget* SectionForm::buildUnitsFrame()
     return frame;
 }
 
-void SectionForm::setSketch(QWidget* sketch)
+// The result area: its grid, the weight, and the menu and Ctrl+C that copy the results.
+QWidget* SectionForm::buildResultArea()
 {
-    sketchArea->addWidget(sketch);
+    auto* resultArea = named(new QWidget, QStringLiteral("ResultArea"));
+    resultColumn = new QVBoxLayout(resultArea);
+    resultColumn->setContentsMargins(0, 0, 0, 0);
+    resultGrid = new QGridLayout;
+    resultColumn->addLayout(resultGrid);
+    weightCaption = captionLabel(description.weightCaptionName, QStringLiteral("Вес кг/м"));
+    weightLabel = resultLabel(description.weightResultName, ResultColour::Area);
+    describeResult(weightLabel, weightCaption->text(), description.weightToolTip);
+    if (description.weightCell) {
+        placeInCell(resultGrid, *description.weightCell, {weightCaption, weightLabel, nullptr});
+    } else {
+        auto* weightRow = new QHBoxLayout;
+        weightRow->addWidget(weightCaption);
+        weightRow->addWidget(weightLabel);
+        weightRow->addStretch();
+        resultColumn->addLayout(weightRow);
+    }
+    installCopy(resultArea);
+    return resultArea;
 }
 
-QLineEdit* SectionForm::addLengthInput(const LengthInput& input)
+// "Вычислить", "Принтер" and "Выход" one above the other, «Паспорт сечения» beside
+// «Принтер».
+QLayout* SectionForm::buildCommands()
 {
-    auto* label = caption(input.captionName, input.caption);
-    if (!input.captionToolTip.isEmpty())
-        label->setToolTip(input.captionToolTip);
-    auto* box = named(new QLineEdit(input.text), input.boxName);
-    box->setAlignment(Qt::AlignRight);
-    setHint(box, input.toolTip);
-    label->setBuddy(box);
-    box->installEventFilter(
-        findChild<QObject*>(QString::fromLatin1(CopyFilterName), Qt::FindDirectChildrenOnly));
-    auto* unit =
-        caption(input.unitLabelName, unitText(LengthUnit::Centimetre, velkor::Length,
-                                              input.spelling == UnitSpelling::LatinAtDesign));
-    placeInCell(inputGrid, input.cell, {label, box, unit});
-    lengthBoxes.push_back({box, label, unit, {}, {}});
-    unitLabels.push_back({unit, velkor::Length, input.spelling});
-    sectionControls.push_back(box);
-    orderTabs();
-    return box;
-}
-
-QCheckBox* SectionForm::addCheckBox(const QString& name, const QString& captionText,
-                                    const QString& toolTip)
-{
-    auto* check = named(new QCheckBox(captionText), name);
-    setHint(check, toolTip);
-    if (checkBoxRow != nullptr)
-        checkBoxRow->addWidget(check);
-    else
-        inputGrid->addWidget(check, inputGrid->rowCount(), 0, 1, 3);
-    sectionControls.push_back(check);
-    orderTabs();
-    return check;
-}
-
-QLabel* SectionForm::addResult(const ResultOutput& output)
-{
-    auto* label = caption(output.captionName, output.caption);
-    auto* result = resultLabel(output.labelName, output.colour);
-    describeResult(result, output.caption, output.toolTip);
-    auto* unit =
-        caption(output.unitLabelName, unitText(LengthUnit::Centimetre, output.power,
-                                               output.spelling == UnitSpelling::LatinAtDesign));
-    placeInCell(resultGrid, output.cell, {label, result, unit});
-    resultGrid->setColumnStretch(4 * output.cell.column + 3, 1);
-    results.push_back({output.symbol, result, label, output.power});
-    unitLabels.push_back({unit, output.power, output.spelling});
-    return result;
-}
-
-SectionForm::LengthBox& SectionForm::lengthBox(const QLineEdit* box)
-{
-    return *std::find_if(lengthBoxes.begin(), lengthBoxes.end(),
-                         [box](const LengthBox& length) { return length.box == box; });
-}
-
-void SectionForm::setLengthEnabled(QLineEdit* box, bool enabled)
-{
-    const LengthBox& length = lengthBox(box);
-    for (QWidget* widget : {static_cast<QWidget*>(length.caption), static_cast<QWidget*>(box),
-                            static_cast<QWidget*>(length.unit)})
-        widget->setEnabled(enabled);
-}
-
-void SectionForm::setLengthVisible(QLineEdit* box, bool visible)
-{
-    const LengthBox& length = lengthBox(box);
-    for (QWidget* widget : {static_cast<QWidget*>(length.caption), static_cast<QWidget*>(box),
-                            static_cast<QWidget*>(length.unit)})
-        widget->setVisible(visible);
-    // a window grows by itself for rows that appear, but keeps the room of hidden ones
-    layout()->activate();
-    resize(width(), sizeHint().height());
-}
-
-void SectionForm::setFollows(QLineEdit* box, std::function<bool()> following)
-{
-    lengthBox(box).following = std::move(following);
-}
-
-void SectionForm::setUnused(QLineEdit* box, std::function<bool()> unused)
-{
-    lengthBox(box).unused = std::move(unused);
-}
-
-void SectionForm::addTie(QCheckBox* check, QLineEdit* source, QLineEdit* tied)
-{
-    const auto apply = [this, source, tied](bool on) {
-        if (on)
-            tied->setText(source->text());
-        setLengthEnabled(tied, !on);
-    };
-    apply(check->isChecked());
-    connect(check, &QCheckBox::toggled, this, [apply, tied](bool on) {
-        apply(on);
-        if (!on)
-            tied->setFocus();
-    });
-    connect(source, &QLineEdit::textChanged, this, [check, tied](const QString& text) {
-        if (check->isChecked())
-            tied->setText(text);
-    });
-    setFollows(tied, [check] { return check->isChecked(); });
-    tieViews.push_back({check, source, tied});
-}
-
-std::vector<const QLabel*> SectionForm::resultLabels() const
-{
-    std::vector<const QLabel*> labels;
-    for (const ShownResult& result : results)
-        labels.push_back(result.label);
-    return labels;
-}
-
-std::vector<const QLabel*> SectionForm::unitLabelWidgets() const
-{
-    std::vector<const QLabel*> labels;
-    for (const UnitLabel& unit : unitLabels)
-        labels.push_back(unit.label);
-    return labels;
+    auto* buttons = new QGridLayout;
+    const std::array<std::pair<const char*, QString>, 3> commands = {{
+        {"Command1", QStringLiteral("Вычислить")},
+        {"Command3", QStringLiteral("Принтер")},
+        {"Command2", QStringLiteral("Выход")},
+    }};
+    for (std::size_t k = 0; k < commands.size(); ++k) {
+        auto* button = named(new QPushButton(commands[k].second), commands[k].first);
+        // as in a dialog: Return presses the focused button
+        button->setAutoDefault(true);
+        buttons->addWidget(button, int(k), 1);
+        commandButtons[k] = button;
+    }
+    // the card of the calculation on show: none before the first one
+    cardButton =
+        named(new QPushButton(QStringLiteral("Паспорт сечения")), QStringLiteral("CommandCard"));
+    cardButton->setAutoDefault(true);
+    cardButton->setEnabled(false);
+    setHint(cardButton,
+            QStringLiteral("Все характеристики сечения, чертёж в масштабе и отчёт PDF"));
+    buttons->addWidget(cardButton, 1, 0);
+    connect(cardButton, &QPushButton::clicked, this, &SectionForm::showSectionCard);
+    commandButtons[0]->setDefault(true);
+    setHint(commandButtons[0], QStringLiteral("Расчет"));
+    if (!description.printToolTip.isEmpty())
+        setHint(commandButtons[1], description.printToolTip);
+    setHint(commandButtons[2], QStringLiteral("Выход"));
+    connect(commandButtons[0], &QPushButton::clicked, this, &SectionForm::calculate);
+    connect(commandButtons[1], &QPushButton::clicked, this, &SectionForm::printForm);
+    if (description.exitUnloads) {
+        setAttribute(Qt::WA_DeleteOnClose);
+        connect(commandButtons[2], &QPushButton::clicked, this, &QWidget::close);
+    } else {
+        connect(commandButtons[2], &QPushButton::clicked, this, &QWidget::hide);
+    }
+    return buttons;
 }
 
 void SectionForm::orderTabs()
@@ -452,7 +225,7 @@ void SectionForm::orderTabs()
     std::vector<QWidget*> chain = sectionControls;
     chain.insert(chain.end(),
                  {precisionList, unitButtons[0], unitButtons[1], unitButtons[2], specificWeightBox,
-                  commandButtons[0], commandButtons[1], commandButtons[2]});
+                  commandButtons[0], commandButtons[1], cardButton, commandButtons[2]});
     for (std::size_t k = 1; k < chain.size(); ++k)
         QWidget::setTabOrder(chain[k - 1], chain[k]);
 }
@@ -466,139 +239,11 @@ LengthUnit SectionForm::selectedUnit() const
     return LengthUnit::Metre;
 }
 
-velkor::Rational SectionForm::length(const QString& boxName) const
-{
-    const auto* box = findChild<QLineEdit*>(boxName);
-    return readNumber(box->text()) * velkor::UnitFactorOf(selectedUnit());
-}
-
-bool SectionForm::ticked(const QString& checkBoxName) const
-{
-    return findChild<QCheckBox*>(checkBoxName)->isChecked();
-}
-
-void SectionForm::setDerivedLength(const QString& boxName, const QString& typedBoxName,
-                                   velkor::Real (*derive)(const velkor::Rational& typed))
-{
-    // in the unit of the typed box: both sizes are lengths
-    findChild<QLineEdit*>(boxName)->setText(
-        formatDerived(readNumber(findChild<QLineEdit*>(typedBoxName)->text()), derive));
-}
-
-void SectionForm::calculate()
-{
-    description.routine(*this);
-}
-
-void SectionForm::present(const velkor::SectionOutcome& outcome)
-{
-    const LengthUnit unit = selectedUnit();
-    lastUnitFactor = velkor::UnitFactorOf(unit);
-    const velkor::DisplaySettings settings{unit, readNumber(specificWeightBox->text()),
-                                           readNumber(precisionList->currentText())};
-    const auto shown = velkor::ToDisplay(outcome, settings);
-    if (const auto* refusal = std::get_if<velkor::Refusal>(&shown)) {
-        services.showError(this, QString::fromStdString(refusal->message));
-        return;
-    }
-    const auto& display = std::get<velkor::Display>(shown);
-    for (const velkor::ShownFigure& figure : display.figures) {
-        const auto slot = std::find_if(results.begin(), results.end(), [&](const ShownResult& r) {
-            return r.symbol == figure.kind->symbol;
-        });
-        if (slot != results.end())
-            slot->label->setText(formatNumber(figure.value));
-    }
-    weightLabel->setText(formatNumber(display.weight));
-
-    CopiedTable table{windowTitle(), inputRows()};
-    for (const ShownResult& r : results)
-        if (!r.label->isHidden() && !r.label->text().isEmpty())
-            table.rows.push_back({r.caption->text(), r.label->text(), unitText(unit, r.power)});
-    table.rows.push_back({weightCaption->text(), weightLabel->text(), {}});
-    calculated = std::move(table);
-    emit resultsShown();
-}
-
-std::vector<CopiedRow> SectionForm::inputRows() const
-{
-    // a number as the calculation reads it, with the user's separator; other text as it is
-    const auto value = [](const QLineEdit* box) {
-        const auto number = velkor::LeadingNumber(box->text().toStdString());
-        return number ? formatNumber(*number) : box->text();
-    };
-    const QString unit = unitText(selectedUnit(), velkor::Length);
-    std::vector<CopiedRow> rows;
-    for (const LengthBox& length : lengthBoxes)
-        if (!length.box->isHidden() && !(length.unused && length.unused()))
-            rows.push_back({length.caption->text(), value(length.box), unit});
-    rows.push_back({specificWeightCaption->text(), value(specificWeightBox), {}});
-    return rows;
-}
-
-CopiedTable SectionForm::copiedTable() const
-{
-    // typing after a calculation or a refused one changes the boxes, not what was computed
-    return calculated ? *calculated : CopiedTable{windowTitle(), inputRows()};
-}
-
-void SectionForm::switchUnit(LengthUnit unit)
-{
-    for (const UnitLabel& u : unitLabels)
-        u.label->setText(unitText(unit, u.power, u.spelling == UnitSpelling::LatinInCentimetres));
-    for (const ShownResult& r : results)
-        r.label->clear();
-    calculated.reset();
-    emit resultsCleared();
-
-    const int oldFactor = lastUnitFactor;
-    const int newFactor = velkor::UnitFactorOf(unit);
-    // Before the first calculation nobody knows which unit the inputs were typed in.
-    if (oldFactor == 0 || oldFactor == newFactor)
-        return;
-    rescaleLengthBoxes(oldFactor, newFactor);
-    calculate();
-}
-
-void SectionForm::rescaleLengthBoxes(int oldFactor, int newFactor)
-{
-    for (const LengthBox& length : lengthBoxes) {
-        // a box that follows another one is rewritten when its source converts
-        if (length.following && length.following())
-            continue;
-        const auto value =
-            velkor::RescaledLength(length.box->text().toStdString(), oldFactor, newFactor);
-        if (value) // else nothing to convert: keep what the user typed
-            length.box->setText(formatNumber(*value));
-    }
-}
-
 void SectionForm::printForm()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(windowTitle());
-    // Without a printer Qt prints to a PDF file: offer a new one in the documents folder
-    // rather than the same file in the home folder every time.
-    if (printer.outputFormat() == QPrinter::PdfFormat)
-        printer.setOutputFileName(
-            unusedPdfPath(documentsFolder(), windowTitle(), QDate::currentDate()));
-    if (!services.choosePrinter(this, printer))
-        return;
-    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        services.showError(this, toFile ? QStringLiteral("Не удалось записать файл ") +
-                                              QDir::toNativeSeparators(printer.outputFileName())
-                                        : QStringLiteral("Не удалось начать печать на принтере ") +
-                                              printer.printerName());
-        return;
-    }
-    paintPrintout(painter, *this, painter.viewport());
-    painter.end();
-    if (toFile)
-        services.showMessage(this, QStringLiteral("Принтер"),
-                             QStringLiteral("Форма сохранена в файл ") +
-                                 QDir::toNativeSeparators(printer.outputFileName()));
+    printPage(
+        services, this, windowTitle(), QStringLiteral("Форма сохранена в файл "),
+        [this](QPainter& painter, const QRectF& page) { paintPrintout(painter, *this, page); });
 }
 
 void SectionForm::keyPressEvent(QKeyEvent* event)
@@ -632,4 +277,14 @@ void SectionForm::showEvent(QShowEvent* event)
             control->setFocus();
             break;
         }
+}
+
+void SectionForm::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    // minimising the form leaves its card
+    if (!event->spontaneous() && cardWindow) {
+        cardWindow->close();
+        cardAwaitsResults = false;
+    }
 }

@@ -93,7 +93,10 @@ void SectionSketch::setElementVisible(const QString& name, bool visible)
     update();
 }
 
-bool SectionSketch::isElementVisible(const QString& name) const { return element(name).visible; }
+bool SectionSketch::isElementVisible(const QString& name) const
+{
+    return element(name).visible;
+}
 
 void SectionSketch::setElementFill(const QString& name, Qt::BrushStyle fill)
 {
@@ -101,14 +104,20 @@ void SectionSketch::setElementFill(const QString& name, Qt::BrushStyle fill)
     update();
 }
 
-Qt::BrushStyle SectionSketch::elementFill(const QString& name) const { return element(name).fill; }
+Qt::BrushStyle SectionSketch::elementFill(const QString& name) const
+{
+    return element(name).fill;
+}
 
 void SectionSketch::setElementToolTip(const QString& name, const QString& toolTip)
 {
     element(name).toolTip = toolTip;
 }
 
-QString SectionSketch::elementToolTip(const QString& name) const { return element(name).toolTip; }
+QString SectionSketch::elementToolTip(const QString& name) const
+{
+    return element(name).toolTip;
+}
 
 void SectionSketch::setElementLine(const QString& name, QLineF line)
 {
@@ -119,6 +128,18 @@ void SectionSketch::setElementLine(const QString& name, QLineF line)
 void SectionSketch::setElementBounds(const QString& name, QRectF bounds)
 {
     element(name).bounds = bounds;
+    update();
+}
+
+void SectionSketch::showElements(const std::vector<SketchElement>& shown)
+{
+    for (const SketchElement& e : shown) {
+        SketchElement& drawn = element(e.name);
+        drawn.line = e.line;
+        drawn.bounds = e.bounds;
+        drawn.visible = e.visible;
+        drawn.toolTip = e.toolTip;
+    }
     update();
 }
 

@@ -17,8 +17,8 @@ struct SketchElement {
 
     QString name; // the name the calculator's code and tests use, e.g. "Shape1", "Line4"
     Kind kind = Kind::Line;
-    QLineF line;   // Line
-    QRectF bounds; // Circle: its bounding square; Rectangle; Letter: the box it is centred in
+    QLineF line;       // Line
+    QRectF bounds;     // Circle: its bounding square; Rectangle; Letter: the box it is centred in
     QPolygonF polygon; // Polygon
     QString text;      // Letter
     QString toolTip;
@@ -56,6 +56,9 @@ public:
     void setElementLine(const QString& name, QLineF line);
     void setElementBounds(const QString& name, QRectF bounds);
     void setElementPolygon(const QString& name, QPolygonF polygon);
+    // The sketch as `elements` draw it, for a sketch that is a function of the check boxes:
+    // each named element takes their place, length, visibility and tooltip.
+    void showElements(const std::vector<SketchElement>& elements);
 
     // Everything about one element, for tests and assistive queries.
     const SketchElement& element(const QString& name) const;

@@ -16,14 +16,22 @@ QPointF along(QPointF point, QLineF line, double distance, double degrees = 0)
 
 } // namespace
 
+void addEdge(SketchElements& elements, const QString& name, QPointF from, QPointF to)
+{
+    SketchElement edge = sketchLine(name, {from, to}, Qt::blue);
+    edge.penWidth = 3;
+    elements.push_back(edge);
+}
+
 void addOutline(SketchElements& elements, const QStringList& edgeNames, const QPolygonF& corners)
 {
-    for (qsizetype k = 0; k < edgeNames.size(); ++k) {
-        SketchElement edge =
-            sketchLine(edgeNames[k], {corners[k], corners[(k + 1) % corners.size()]}, Qt::blue);
-        edge.penWidth = 3;
-        elements.push_back(edge);
-    }
+    for (qsizetype k = 0; k < edgeNames.size(); ++k)
+        addEdge(elements, edgeNames[k], corners[k], corners[(k + 1) % corners.size()]);
+}
+
+void addLine(SketchElements& elements, const QString& name, QPointF from, QPointF to)
+{
+    elements.push_back(sketchLine(name, {from, to}));
 }
 
 void addAxis(SketchElements& elements, const AxisNames& names, QLineF line, const QString& letter,

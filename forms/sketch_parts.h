@@ -3,6 +3,7 @@
 // The pieces static section drawings are made of: thick outline edges, coordinate axes with
 // arrowheads and letters, dimension lines with oblique ticks and extension lines.
 
+#include "report_colours.h"
 #include "section_sketch.h"
 
 #include <QStringList>
@@ -11,9 +12,13 @@
 
 using SketchElements = std::vector<SketchElement>;
 
+// One edge of an outline: thick and blue.
+void addEdge(SketchElements& elements, const QString& name, QPointF from, QPointF to);
 // The closed outline through `corners` as thick blue edges: edge k, named edgeNames[k], runs
 // from corner k to the next one.
 void addOutline(SketchElements& elements, const QStringList& edgeNames, const QPolygonF& corners);
+// A thin black line, such as an extension line or a leader.
+void addLine(SketchElements& elements, const QString& name, QPointF from, QPointF to);
 
 struct AxisNames {
     QString line, head1, head2, letter;
@@ -34,6 +39,7 @@ struct DimensionNames {
 void addDimension(SketchElements& elements, const DimensionNames& names, QLineF line,
                   QPointF from1 = {}, QPointF from2 = {});
 
-// Colours of the axes, as of the results about them.
-inline const QColor AxisXColour = Qt::red;
-inline const QColor AxisYColour = Qt::darkGreen;
+// Colours of the axes, as of the results about them and of the section card's drawing.
+using report::AxisXColour;
+using report::AxisYColour;
+using report::PrincipalColour;

@@ -21,7 +21,7 @@ for page in velkor velkor-cli; do
   warnings=$(LC_ALL=C.UTF-8 groff -k -man -ww -z -Tutf8 "$share/man/man1/$page.1" 2>&1)
   [ -z "$warnings" ] || { echo "$warnings"; echo "package: $page.1 has warnings"; exit 1; }
 done
-for file in usr/bin/velkor usr/bin/velkor-cli usr/share/icons/hicolor/scalable/apps/velkor.svg \
+for file in usr/bin/velkor usr/bin/velkor-cli usr/libexec/velkor/velkor-report usr/share/icons/hicolor/scalable/apps/velkor.svg \
   usr/share/doc/velkor/README.md; do
   [ -f "$stage/$file" ] || { echo "package: $file is not installed"; exit 1; }
 done

@@ -16,13 +16,13 @@
 // boxes and the elements of the upper flange in their sketches.
 // A, Xc, Yc, Ix, Iy, W1x, W2x, W1y, W2y, ix, iy, Sx, Sy, weight
 inline const QStringList Results = {"Label28", "Label64", "Label66", "Label1",  "Label16",
-                             "Label24", "Label57", "Label25", "Label60", "Label26",
-                             "Label27", "Label44", "Label45", "Label31"};
+                                    "Label24", "Label57", "Label25", "Label60", "Label26",
+                                    "Label27", "Label44", "Label45", "Label31"};
 // H, s, B1, B2, t1, t2
 inline const QStringList Boxes = {"Text3", "Text4", "Text1", "Text7", "Text2", "Text6"};
 inline const QStringList UpperFlange = {"Label12", "Label7", "Line10", "Line14", "Line15",
-                                 "Line27",  "Line32", "Line33", "Line34", "Line35",
-                                 "Line36",  "Line39", "Line40", "Line53"};
+                                        "Line27",  "Line32", "Line33", "Line34", "Line35",
+                                        "Line36",  "Line39", "Line40", "Line53"};
 
 struct SketchSnapshot {
     std::map<QString, SketchElement> elements;

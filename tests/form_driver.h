@@ -61,14 +61,7 @@ public:
     }
 
     // Buttons are pressed, check boxes and options clicked on their indicators.
-    void click(const QString& name)
-    {
-        QWidget* widget = control(name);
-        if (name.startsWith(QLatin1String("Option")) || name.startsWith(QLatin1String("Check")))
-            clickIndicator(widget);
-        else
-            QTest::mouseClick(widget, Qt::LeftButton);
-    }
+    void click(const QString& name) { clickControl(control(name)); }
     void type(const QString& box, const QString& text) { typeInto(control(box), text); }
 
 private:

@@ -31,6 +31,17 @@ inline void clickIndicator(QWidget* button)
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
 }
 
+// Clicks a control as a user does: a check box or option button on its indicator, anything
+// else in its middle.
+inline void clickControl(QWidget* control)
+{
+    const QString name = control->objectName();
+    if (name.startsWith(QLatin1String("Option")) || name.startsWith(QLatin1String("Check")))
+        clickIndicator(control);
+    else
+        QTest::mouseClick(control, Qt::LeftButton);
+}
+
 // Opens the list and clicks the entry, as a user picking it with the mouse.
 inline void pickEntry(QComboBox* list, const QString& entry)
 {

@@ -91,11 +91,14 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("toolTip");
         QTest::addColumn<QString>("accessibleName");
-        QTest::newRow("title") << "lblTitle" << "Velkor" << "" << "Velkor";
-        QTest::newRow("description")
-            << "lblDescription" << "Расчет геометрических характеристик сечений"
-            << "Calculation of geometrical properties of cross-sections"
-            << "Расчет геометрических характеристик сечений";
+        QTest::newRow("title") << "lblTitle"
+                               << "Velkor"
+                               << ""
+                               << "Velkor";
+        QTest::newRow("description") << "lblDescription"
+                                     << "Расчет геометрических характеристик сечений"
+                                     << "Calculation of geometrical properties of cross-sections"
+                                     << "Расчет геометрических характеристик сечений";
         const QString note =
             "Программа работает корректно когда в качестве разделителя целой и дробной части "
             "числа стоит \".\" (точка).    Чтобы установить, зайдите в \"Панель управления\"- "
@@ -125,9 +128,14 @@ private slots:
                                 << "Автор: разработчики Velkor (man velkor)";
         const QString contact = "Замечания и предложения: " + QString::fromUtf8(velkor::ReadmePath);
         QTest::newRow("contact") << "Label2" << contact << "Comments and suggestions" << contact;
-        QTest::newRow("OK") << "cmdOK" << "OK" << "Выход" << "OK";
-        QTest::newRow("system info") << "cmdSysInfo" << "&System Info..."
-                                     << "Информация о Вашем компъютере" << "System Info...";
+        QTest::newRow("OK") << "cmdOK"
+                            << "OK"
+                            << "Выход"
+                            << "OK";
+        QTest::newRow("system info") << "cmdSysInfo"
+                                     << "&System Info..."
+                                     << "Информация о Вашем компъютере"
+                                     << "System Info...";
     }
     void controlsShowTheirTextsAndHints()
     {
@@ -224,8 +232,7 @@ private slots:
             << QStringList{"gnome-system-monitor", "kinfocenter", "hardinfo2", "hardinfo"}
             << QStringList{} << "hardinfo";
         QTest::newRow("a broken tool gives way")
-            << QStringList{"kinfocenter"} << QStringList{"hardinfo", "hardinfo2"}
-            << "kinfocenter";
+            << QStringList{"kinfocenter"} << QStringList{"hardinfo", "hardinfo2"} << "kinfocenter";
         QTest::newRow("only broken tools")
             << QStringList{} << QStringList{"hardinfo", "gnome-system-monitor"} << "";
     }

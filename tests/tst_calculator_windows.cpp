@@ -2,15 +2,7 @@
 // hidden rows, and works from the keyboard: the focus starts in the first dimension box,
 // Return or Enter calculates from anywhere, Escape exits, and Tab enters the unit group at
 // the selected unit.
-#include "form1.h"
-#include "form2.h"
-#include "form3.h"
-#include "form4.h"
-#include "form5.h"
-#include "form6.h"
-#include "form7.h"
-#include "form8.h"
-#include "form9.h"
+#include "calculators.h"
 #include "form_test_support.h"
 #include "recording_services.h"
 
@@ -20,27 +12,6 @@
 #include <functional>
 
 namespace {
-
-using Make = std::function<SectionForm*(PlatformServices&)>;
-
-template <typename Form> SectionForm* make(PlatformServices& services)
-{
-    return new Form(services);
-}
-
-struct Calculator {
-    const char* name;
-    Make make;
-    QString firstBox;
-};
-
-const Calculator Calculators[] = {
-    {"box tube", make<Form1>, "Text1"},  {"round", make<Form2>, "Text1"},
-    {"rectangle", make<Form3>, "Text1"}, {"rhombus", make<Form4>, "Text1"},
-    {"hexagon", make<Form5>, "Text1"},   {"cross", make<Form6>, "Text1"},
-    {"I-section", make<Form7>, "Text7"}, {"channel", make<Form8>, "Text3"},
-    {"Z-section", make<Form9>, "Text3"},
-};
 
 // 1366 × 768 less a desktop panel and the window's title bar
 constexpr int LaptopHeight = 700;
@@ -54,7 +25,7 @@ class CalculatorWindowsTest : public QObject {
     std::unique_ptr<ModalWindowGuard> guard;
     QPointer<SectionForm> form;
 
-    void open(const Make& make)
+    void open(const MakeForm& make)
     {
         form = make(services);
         form->show();
@@ -100,18 +71,18 @@ private slots:
 
     void fitsALaptopScreen_data()
     {
-        QTest::addColumn<Make>("make");
+        QTest::addColumn<MakeForm>("make");
         QTest::addColumn<QString>("variant");
         for (const Calculator& calculator : Calculators)
             QTest::newRow(calculator.name) << calculator.make << QString();
-        QTest::newRow("solid bar") << Make(make<Form2>) << "Check1";
-        QTest::newRow("T-section") << Make(make<Form7>) << "Check1";
-        QTest::newRow("angle") << Make(make<Form8>) << "Check1";
-        QTest::newRow("Z-angle") << Make(make<Form9>) << "Check1";
+        QTest::newRow("solid bar") << MakeForm(makeForm<Form2>) << "Check1";
+        QTest::newRow("T-section") << MakeForm(makeForm<Form7>) << "Check1";
+        QTest::newRow("angle") << MakeForm(makeForm<Form8>) << "Check1";
+        QTest::newRow("Z-angle") << MakeForm(makeForm<Form9>) << "Check1";
     }
     void fitsALaptopScreen()
     {
-        QFETCH(Make, make);
+        QFETCH(MakeForm, make);
         QFETCH(QString, variant);
         open(make);
         if (!variant.isEmpty())
@@ -128,7 +99,7 @@ private slots:
 
     void hiddenRowsGiveBackTheirRoom()
     {
-        open(make<Form2>);
+        open(makeForm<Form2>);
         const int tube = form->height();
         clickIndicator(control("Check1")); // the solid bar hides the wall's row
         QApplication::processEvents();
@@ -141,14 +112,14 @@ private slots:
 
     void focusStartsInTheFirstDimensionBox_data()
     {
-        QTest::addColumn<Make>("make");
+        QTest::addColumn<MakeForm>("make");
         QTest::addColumn<QString>("firstBox");
         for (const Calculator& calculator : Calculators)
             QTest::newRow(calculator.name) << calculator.make << calculator.firstBox;
     }
     void focusStartsInTheFirstDimensionBox()
     {
-        QFETCH(Make, make);
+        QFETCH(MakeForm, make);
         QFETCH(QString, firstBox);
         open(make);
         QCOMPARE(focused(), firstBox);
@@ -161,7 +132,7 @@ private slots:
 
     void returnOrEnterCalculates_data()
     {
-        QTest::addColumn<Make>("make");
+        QTest::addColumn<MakeForm>("make");
         QTest::addColumn<QString>("focus");
         QTest::addColumn<int>("key");
         QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
@@ -169,7 +140,7 @@ private slots:
             QTest::addRow("%s: Return in the first box", calculator.name)
                 << calculator.make << calculator.firstBox << int(Qt::Key_Return)
                 << Qt::KeyboardModifiers();
-        const Make round = make<Form2>;
+        const MakeForm round = makeForm<Form2>;
         QTest::newRow("Enter of the keypad")
             << round << "Text2" << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier);
         for (const char* focus : {"Combo1", "Check1", "Option2", "Text3", "Command1"})
@@ -178,7 +149,7 @@ private slots:
     }
     void returnOrEnterCalculates()
     {
-        QFETCH(Make, make);
+        QFETCH(MakeForm, make);
         QFETCH(QString, focus);
         QFETCH(int, key);
         QFETCH(Qt::KeyboardModifiers, modifiers);
@@ -194,7 +165,7 @@ private slots:
 
     void returnOnTheOtherButtonsPressesThem()
     {
-        open(make<Form2>);
+        open(makeForm<Form2>);
         services.acceptPrinter = false;
         control("Command3")->setFocus();
         press(Qt::Key_Return);
@@ -207,14 +178,14 @@ private slots:
 
     void escapeExits_data()
     {
-        QTest::addColumn<Make>("make");
+        QTest::addColumn<MakeForm>("make");
         QTest::addColumn<bool>("unloads");
-        QTest::newRow("hides") << Make(make<Form2>) << false;
-        QTest::newRow("unloads") << Make(make<Form3>) << true;
+        QTest::newRow("hides") << MakeForm(makeForm<Form2>) << false;
+        QTest::newRow("unloads") << MakeForm(makeForm<Form3>) << true;
     }
     void escapeExits()
     {
-        QFETCH(Make, make);
+        QFETCH(MakeForm, make);
         QFETCH(bool, unloads);
         open(make);
         press(Qt::Key_Escape);
@@ -233,7 +204,7 @@ private slots:
     void tabEntersTheUnitsAtTheSelectedOne()
     {
         QFETCH(QString, selected);
-        open(make<Form4>);
+        open(makeForm<Form4>);
         clickIndicator(control(selected));
         control("Combo1")->setFocus();
         press(Qt::Key_Tab);

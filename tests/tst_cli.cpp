@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -20,6 +21,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 
 #include <unistd.h>
@@ -39,9 +41,11 @@ struct Run {
 enum class Streams { Piped, OutputToFullDisk, OutputClosed, InputClosed };
 
 Run velkorCli(const QStringList& arguments, const QByteArray& input = {},
-              Streams streams = Streams::Piped)
+              Streams streams = Streams::Piped,
+              const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     if (streams == Streams::OutputToFullDisk)
         process.setStandardOutputFile(QStringLiteral("/dev/full"));
     if (streams == Streams::OutputClosed || streams == Streams::InputClosed)
@@ -291,6 +295,8 @@ private slots:
         QTest::newRow("precision not a number")
             << QStringList{"round", "--precision", "x"} << "'x'";
         QTest::newRow("batch without file") << QStringList{"--batch"} << "--batch";
+        QTest::newRow("report without file")
+            << QStringList{"round", "--report"} << "--report needs a file name";
         QTest::newRow("hexagon sized twice")
             << QStringList{"hexagon", "R=1", "H=2"} << "only one of R and H";
         QTest::newRow("another section's flag") << QStringList{"tube", "--solid"} << "'--solid'";
@@ -612,6 +618,61 @@ private slots:
             QString("4,round,cm,1000,D должно быть больше или равно 2t,,,,,,,,,,,,,,,,,,,,,,,,,,"));
         QCOMPARE(rows[3], QString("5,round,mm,10,,314.1,,,7853.9,,,785.3,,,,,,,5,,,,,,2.4,,,,,,"));
         QVERIFY(rows[4].startsWith("6,round,,,'D=1x' is not NAME=NUMBER,"));
+    }
+
+    // the section card as a PDF, written without a display, with the figures printed too
+    void reportWritesTheCardAsPdf()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("angle.pdf");
+        QProcessEnvironment headless = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            headless.remove(name);
+        const Run run =
+            velkorCli({"channel", "--angle", "--report", path}, {}, Streams::Piped, headless);
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.contains("Ix = 640.535 cm4\n"));
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", {"-layout", path, "-"});
+        QVERIFY(pdftotext.waitForFinished(20000));
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+        for (const char* expected :
+             {"Уголковое сечение", "Паспорт сечения", "H: 20 см", "t2: 0.52 см (t2 = s)",
+              "Ix 640.535 см4", "It 1.334 см4", "alpha 13.11 °", "weight 11.625 кг/м"})
+            QVERIFY2(text.contains(QString::fromUtf8(expected)),
+                     qPrintable(QString::fromUtf8(expected) + " not in\n" + text));
+    }
+
+    void reportFailures_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no such folder")
+            << QStringList{"rect", "--report", "/nonexistent/folder/r.pdf"} << 74
+            << "velkor-cli: cannot write the report to '/nonexistent/folder/r.pdf'\n";
+        QTest::newRow("refused section: no report")
+            << QStringList{"round", "D=1", "t=2", "--report", "/nonexistent/r.pdf"} << 2
+            << "velkor-cli: D должно быть больше или равно 2t\n";
+    }
+    void reportFailures()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        const Run run = velkorCli(arguments);
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.err, message);
+    }
+
+    void reportIsNotForABatchLine()
+    {
+        const Run run = velkorCli({"--batch", "-"}, "rect --report r.pdf\n");
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.out.contains("1,rect,,,\"--report is for one section, not for a batch line\""),
+                 qPrintable(run.out));
+        QVERIFY(!QFileInfo::exists("r.pdf"));
     }
 
     void batchWritesJsonLines()

@@ -376,8 +376,8 @@ private slots:
     void tabOrderFollowsTheForm()
     {
         // the unit group is entered at the selected unit, centimetre
-        const QStringList expected = {"Text1", "Text2",    "Check1",   "Combo1",  "Option2",
-                                      "Text3", "Command1", "Command3", "Command2"};
+        const QStringList expected = {"Text1", "Text2",    "Check1",   "Combo1",      "Option2",
+                                      "Text3", "Command1", "Command3", "CommandCard", "Command2"};
         QWidget* widget = control("Text1");
         for (const QString& name : expected) {
             QCOMPARE(widget->objectName(), name);

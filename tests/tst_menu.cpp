@@ -74,15 +74,24 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("toolTip");
         QTest::addColumn<bool>("available");
-        QTest::newRow("round") << "Command3" << "Круглое сечение /труба/" << true;
-        QTest::newRow("box tube") << "Command2" << "Прямоугольная /квадратная/ труба" << true;
-        QTest::newRow("rectangle") << "Command5" << "Квадрат\\ прямоугольник" << true;
-        QTest::newRow("rhombus") << "Command7" << "Ромб" << true;
-        QTest::newRow("hexagon") << "Command8" << "Шестигранник" << true;
-        QTest::newRow("cross") << "Command9" << "Крест" << true;
-        QTest::newRow("I-beam") << "Command10" << "Двутавр/Тавр" << true;
-        QTest::newRow("channel") << "Command11" << "Швеллер/Уголок" << true;
-        QTest::newRow("Z") << "Command12" << "Z-сечение" << true;
+        QTest::newRow("round") << "Command3"
+                               << "Круглое сечение /труба/" << true;
+        QTest::newRow("box tube") << "Command2"
+                                  << "Прямоугольная /квадратная/ труба" << true;
+        QTest::newRow("rectangle") << "Command5"
+                                   << "Квадрат\\ прямоугольник" << true;
+        QTest::newRow("rhombus") << "Command7"
+                                 << "Ромб" << true;
+        QTest::newRow("hexagon") << "Command8"
+                                 << "Шестигранник" << true;
+        QTest::newRow("cross") << "Command9"
+                               << "Крест" << true;
+        QTest::newRow("I-beam") << "Command10"
+                                << "Двутавр/Тавр" << true;
+        QTest::newRow("channel") << "Command11"
+                                 << "Швеллер/Уголок" << true;
+        QTest::newRow("Z") << "Command12"
+                           << "Z-сечение" << true;
     }
     void sectionButtonsAreNamedByTheirToolTips()
     {
@@ -99,9 +108,9 @@ private slots:
 
     void tabOrderFollowsTheRows()
     {
-        const QStringList expected = {"Command3", "Command2", "Command5", "Command7", "Command8",
-                                      "Command9", "Command10", "Command11", "Command12",
-                                      "Command4", "Command1"};
+        const QStringList expected = {"Command3",  "Command2", "Command5",  "Command7",
+                                      "Command8",  "Command9", "Command10", "Command11",
+                                      "Command12", "Command4", "Command1"};
         QWidget* widget = button("Command3");
         for (const QString& name : expected) {
             QCOMPARE(widget->objectName(), name);
@@ -136,9 +145,12 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("rhombus") << "Command7" << "Ромб";
-        QTest::newRow("hexagon") << "Command8" << "Шестигранное сечение";
-        QTest::newRow("cross") << "Command9" << "Крестообразное сечение";
+        QTest::newRow("rhombus") << "Command7"
+                                 << "Ромб";
+        QTest::newRow("hexagon") << "Command8"
+                                 << "Шестигранное сечение";
+        QTest::newRow("cross") << "Command9"
+                               << "Крестообразное сечение";
     }
     void sectionButtonsOpenTheirCalculator()
     {

@@ -4,7 +4,10 @@
 #include <QPrinter>
 #include <QWidget>
 
-void RecordingServices::showError(QWidget*, const QString& message) { messages << message; }
+void RecordingServices::showError(QWidget*, const QString& message)
+{
+    messages << message;
+}
 
 bool RecordingServices::choosePrinter(QWidget*, QPrinter& printer)
 {
@@ -13,6 +16,12 @@ bool RecordingServices::choosePrinter(QWidget*, QPrinter& printer)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdfPath.isEmpty() ? offeredPdfPath : pdfPath);
     return acceptPrinter;
+}
+
+QString RecordingServices::choosePdfFile(QWidget*, const QString&, const QString& suggestedPath)
+{
+    offeredSavePath = suggestedPath;
+    return savePath;
 }
 
 void RecordingServices::showMessage(QWidget*, const QString& title, const QString& message)

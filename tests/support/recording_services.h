@@ -13,6 +13,9 @@ class RecordingServices : public PlatformServices {
 public:
     void showError(QWidget* parent, const QString& message) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+    // answers with `savePath` (empty: cancelled), noting the path it was offered
+    QString choosePdfFile(QWidget* parent, const QString& title,
+                          const QString& suggestedPath) override;
     void showMessage(QWidget* parent, const QString& title, const QString& message) override;
     bool startSystemInformation() override;
 
@@ -22,6 +25,8 @@ public:
     bool acceptPrinter = true;
     int printerDialogs = 0;
     QList<std::pair<QString, QString>> titledMessages; // title, message
+    QString savePath;
+    QString offeredSavePath;
     bool systemInformationStarts = true;
     int systemInformationRequests = 0;
 };
