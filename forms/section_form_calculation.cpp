@@ -7,6 +7,7 @@
 #include "numbers.h"
 #include "platform_services.h"
 #include "section_card_window.h"
+#include "window_placement.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -118,8 +119,10 @@ void SectionForm::showSectionCard()
     // the calculator has shown these figures, so the card has them too
     if (std::holds_alternative<velkor::Refusal>(card))
         return;
-    if (!cardWindow)
+    if (!cardWindow) {
         cardWindow = new SectionCardWindow(services, this);
+        moveBeside(*cardWindow, *this, 0);
+    }
     cardWindow->showCard(std::get<velkor::SectionCard>(card));
     cardWindow->show();
     cardWindow->raise();
