@@ -1,5 +1,6 @@
 #include "form5.h"
 
+#include "axis_results.h"
 #include "hexagon_section.h"
 #include "number_text.h"
 #include "numbers.h"
@@ -104,26 +105,10 @@ Form5::Form5(PlatformServices& services)
     });
     bindInputs({radiusBox, heightBox}, {}, byHeight);
 
-    addResult({"Label4", QStringLiteral("Ix="), "Label1",
-               QStringLiteral("Момент инерции относительно оси Х"), &velkor::figure::Ix,
-               ResultColour::AboutX, "Label36"});
-    addResult({"Label15", QStringLiteral("Iy="), "Label16",
-               QStringLiteral("Момент инерции относительно оси Y"), &velkor::figure::Iy,
-               ResultColour::AboutY, "Label37"});
-    addResult({"Label19", QStringLiteral("Wx="), "Label24",
-               QStringLiteral("Момент сопротивления относительно Х"), &velkor::figure::Wx,
-               ResultColour::AboutX, "Label38"});
-    addResult({"Label20", QStringLiteral("Wy="), "Label25",
-               QStringLiteral("Момент сопротивления относительно Y"), &velkor::figure::Wy,
-               ResultColour::AboutY, "Label39"});
-    addResult({"Label21", QStringLiteral("ix="), "Label26",
-               QStringLiteral("Радиус инерции относительно Х"), &velkor::figure::ix,
-               ResultColour::AboutX, "Label40"});
-    addResult({"Label22", QStringLiteral("iy="), "Label27",
-               QStringLiteral("Радиус инерции относительно Y"), &velkor::figure::iy,
-               ResultColour::AboutY, "Label41"});
-    addResult({"Label23", QStringLiteral("A="), "Label28", QStringLiteral("Площадь сечения"),
-               &velkor::figure::A, ResultColour::Area, "Label42"});
+    // the box tube's rows; a hexagon has no static moments
+    for (const ResultOutput& result : ResultsAboutBothAxes())
+        if (result.figure != &velkor::figure::Sx && result.figure != &velkor::figure::Sy)
+            addResult(result);
 }
 
 void Form5::enableMode(bool acrossFlats)

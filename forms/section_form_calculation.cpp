@@ -8,6 +8,7 @@
 #include "platform_services.h"
 #include "section_card_window.h"
 #include "unit_switch.h"
+#include "window_placement.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -119,8 +120,10 @@ void SectionForm::showSectionCard()
     // the calculator has shown these figures, so the card has them too
     if (std::holds_alternative<velkor::Refusal>(card))
         return;
-    if (!cardWindow)
+    if (!cardWindow) {
         cardWindow = new SectionCardWindow(services, this);
+        moveBeside(*cardWindow, *this, 0);
+    }
     cardWindow->showCard(std::get<velkor::SectionCard>(card));
     cardWindow->show();
     cardWindow->raise();

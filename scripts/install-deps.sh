@@ -6,6 +6,7 @@
 #                                    the user's settings changes nothing in the numbers, and
 #                                    pdftotext, which reads back the printed PDF files
 #   scripts/install-deps.sh package  also what building and checking the .deb takes
+#   scripts/install-deps.sh sanitize also clang and its sanitizer runtimes
 set -euo pipefail
 
 packages=(qt6-base-dev qt6-translations-l10n cmake g++ make fonts-dejavu-core libgmp-dev libmpfr-dev
@@ -13,6 +14,7 @@ packages=(qt6-base-dev qt6-translations-l10n cmake g++ make fonts-dejavu-core li
 case "${1:-}" in
 test) packages+=(locales poppler-utils) ;;
 package) packages+=(dpkg-dev file desktop-file-utils appstream groff-base) ;;
+sanitize) packages+=(clang libclang-rt-14-dev) ;;
 esac
 
 as_root=()

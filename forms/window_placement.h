@@ -6,7 +6,8 @@
 
 class QWidget;
 
-// Where a new window opens: beside the main menu, wholly on the menu's screen.
+// Where a new window opens: beside the window it belongs to (a calculator beside the main
+// menu, a section card beside its calculator), wholly on that window's screen.
 
 // The top left corner for a window whose frame measures `size`, beside `anchor` (the
 // frame of the window it belongs to) within `screen` (the screen's available area): to the
