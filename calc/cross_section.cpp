@@ -14,17 +14,17 @@ std::vector<Contour> CrossOutline(const CrossInput& input)
     const Rational x = B / 2, y = H / 2, u = b / 2, v = h / 2;
     const Rational nx = -x, ny = -y, nu = -u, nv = -v;
     return std::vector<Contour>{{{{u, ny},
-                                         {u, nv},
-                                         {x, nv},
-                                         {x, v},
-                                         {u, v},
-                                         {u, y},
-                                         {nu, y},
-                                         {nu, v},
-                                         {nx, v},
-                                         {nx, nv},
-                                         {nu, nv},
-                                         {nu, ny}}}};
+                                  {u, nv},
+                                  {x, nv},
+                                  {x, v},
+                                  {u, v},
+                                  {u, y},
+                                  {nu, y},
+                                  {nu, v},
+                                  {nx, v},
+                                  {nx, nv},
+                                  {nu, nv},
+                                  {nu, ny}}}};
 }
 
 SectionOutcome CalcCross(const CrossInput& input, Scope scope)
