@@ -8,6 +8,7 @@
 #include "section_sketch.h"
 
 #include <QStringList>
+#include <QTest>
 
 #include <cmath>
 #include <map>
@@ -93,4 +94,31 @@ inline double drawnAngle(const QLineF& line)
 {
     double angle = std::fmod(line.angle(), 180.0);
     return angle > 90 ? angle - 180 : angle;
+}
+
+// The test of a table with the columns "setup", "check", "moved" and "hidden": after the
+// setup's clicks, a click on the check box moves exactly the `moved` elements of the sketch
+// and hides exactly the `hidden` ones, shows none and leaves the outline closed. Where
+// `clickedBack`, a second click draws the sketch as it was.
+template <typename Driver>
+void verifySketchFollowsTheClick(Driver& ui, const std::vector<SketchElement>& design,
+                                 const QStringList& outline, bool clickedBack)
+{
+    QFETCH(QStringList, setup);
+    QFETCH(QString, check);
+    QFETCH(QStringList, moved);
+    QFETCH(QStringList, hidden);
+    const SectionSketch& sketch = ui.window().sketch();
+    ui.perform(setup);
+    const SketchSnapshot before(sketch, design);
+    ui.click(check);
+    const SketchSnapshot after(sketch, design);
+    QCOMPARE(before.moved(after), sorted(moved));
+    QCOMPARE(before.turned(after, true), sorted(hidden));
+    QCOMPARE(before.turned(after, false), QStringList{});
+    QVERIFY(outlineIsClosed(sketch, outline));
+    if (clickedBack) {
+        ui.click(check);
+        QVERIFY(SketchSnapshot(sketch, design) == before);
+    }
 }

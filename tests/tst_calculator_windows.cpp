@@ -2,14 +2,9 @@
 // hidden rows, and works from the keyboard: the focus starts in the first dimension box,
 // Return or Enter calculates from anywhere, Escape exits, and Tab enters the unit group at
 // the selected unit.
-#include "calculators.h"
-#include "form_test_support.h"
-#include "recording_services.h"
+#include "form_driver.h"
 
-#include <QPointer>
 #include <QPushButton>
-
-#include <functional>
 
 namespace {
 
@@ -21,52 +16,19 @@ constexpr int LaptopHeight = 700;
 class CalculatorWindowsTest : public QObject {
     Q_OBJECT
 
-    RecordingServices services;
-    std::unique_ptr<ModalWindowGuard> guard;
-    QPointer<SectionForm> form;
+    CalculatorDriver ui;
 
-    void open(const MakeForm& make)
-    {
-        form = make(services);
-        form->show();
-        QVERIFY(QTest::qWaitForWindowActive(form));
-    }
-    QWidget* control(const QString& name) const
-    {
-        auto* found = form->findChild<QWidget*>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
-    }
-    static QString focused()
-    {
-        QWidget* widget = QApplication::focusWidget();
-        // the precision list's text box stands for the list
-        if (widget && qobject_cast<QComboBox*>(widget->parentWidget()))
-            widget = widget->parentWidget();
-        return widget ? widget->objectName() : QString();
-    }
-    static void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
-    }
     bool calculated() const
     {
-        return !form->resultLabels().front()->text().isEmpty() &&
-               !form->weightResult()->text().isEmpty();
+        return !ui.window().resultLabels().front()->text().isEmpty() &&
+               !ui.window().weightResult()->text().isEmpty();
     }
 
 private slots:
-    void init()
-    {
-        services = RecordingServices();
-        guard = std::make_unique<ModalWindowGuard>();
-    }
     void cleanup()
     {
-        delete form.data();
-        QVERIFY2(guard->seen.isEmpty(), qPrintable(guard->seen.join(", ")));
-        QVERIFY(services.messages.isEmpty());
+        QVERIFY(ui.services.messages.isEmpty());
+        ui.close();
     }
 
     void fitsALaptopScreen_data()
@@ -84,30 +46,30 @@ private slots:
     {
         QFETCH(MakeForm, make);
         QFETCH(QString, variant);
-        open(make);
+        ui.open(make);
         if (!variant.isEmpty())
-            clickIndicator(control(variant));
-        QTest::mouseClick(control("Command1"), Qt::LeftButton); // results take their room
+            ui.click(variant);
+        ui.click("Command1"); // results take their room
         QApplication::processEvents();
-        QVERIFY2(form->frameGeometry().height() <= LaptopHeight,
-                 qPrintable(QString::number(form->frameGeometry().height())));
+        QVERIFY2(ui.window().frameGeometry().height() <= LaptopHeight,
+                 qPrintable(QString::number(ui.window().frameGeometry().height())));
         // nothing is cut off: the window is as large as its contents need
-        QVERIFY(form->height() >= form->minimumSizeHint().height());
-        const QWidget* exit = control("Command2");
-        QVERIFY(exit->mapTo(form, QPoint(0, exit->height())).y() <= form->height());
+        QVERIFY(ui.window().height() >= ui.window().minimumSizeHint().height());
+        const QWidget* exit = ui.control("Command2");
+        QVERIFY(exit->mapTo(&ui.window(), QPoint(0, exit->height())).y() <= ui.window().height());
     }
 
     void hiddenRowsGiveBackTheirRoom()
     {
-        open(makeForm<Form2>);
-        const int tube = form->height();
-        clickIndicator(control("Check1")); // the solid bar hides the wall's row
+        ui.open(makeForm<Form2>);
+        const int tube = ui.window().height();
+        ui.click("Check1"); // the solid bar hides the wall's row
         QApplication::processEvents();
-        QVERIFY2(form->height() <= tube - control("Text2")->height(),
-                 qPrintable(QString("%1 of %2").arg(form->height()).arg(tube)));
-        clickIndicator(control("Check1"));
+        QVERIFY2(ui.window().height() <= tube - ui.control("Text2")->height(),
+                 qPrintable(QString("%1 of %2").arg(ui.window().height()).arg(tube)));
+        ui.click("Check1");
         QApplication::processEvents();
-        QCOMPARE(form->height(), tube);
+        QCOMPARE(ui.window().height(), tube);
     }
 
     void focusStartsInTheFirstDimensionBox_data()
@@ -121,13 +83,13 @@ private slots:
     {
         QFETCH(MakeForm, make);
         QFETCH(QString, firstBox);
-        open(make);
-        QCOMPARE(focused(), firstBox);
+        ui.open(make);
+        QCOMPARE(ui.focused(), firstBox);
         // a digit typed at once goes into the box, not into the precision list
-        const QString before = qobject_cast<QLineEdit*>(control(firstBox))->text();
-        press(Qt::Key_7);
-        QCOMPARE(qobject_cast<QLineEdit*>(control(firstBox))->text().size(), before.size() + 1);
-        QCOMPARE(qobject_cast<QComboBox*>(control("Combo1"))->currentText(), QString("1000"));
+        const QString before = qobject_cast<QLineEdit*>(ui.control(firstBox))->text();
+        ui.press(Qt::Key_7);
+        QCOMPARE(qobject_cast<QLineEdit*>(ui.control(firstBox))->text().size(), before.size() + 1);
+        QCOMPARE(qobject_cast<QComboBox*>(ui.control("Combo1"))->currentText(), QString("1000"));
     }
 
     void returnOrEnterCalculates_data()
@@ -153,26 +115,26 @@ private slots:
         QFETCH(QString, focus);
         QFETCH(int, key);
         QFETCH(Qt::KeyboardModifiers, modifiers);
-        open(make);
-        control(focus)->setFocus();
-        QCOMPARE(focused(), focus);
+        ui.open(make);
+        ui.control(focus)->setFocus();
+        QCOMPARE(ui.focused(), focus);
         QVERIFY(!calculated());
-        press(key, modifiers);
+        ui.press(key, modifiers);
         QVERIFY(calculated());
-        QVERIFY(form->isVisible());
-        QVERIFY(qobject_cast<QPushButton*>(control("Command1"))->isDefault());
+        QVERIFY(ui.window().isVisible());
+        QVERIFY(qobject_cast<QPushButton*>(ui.control("Command1"))->isDefault());
     }
 
     void returnOnTheOtherButtonsPressesThem()
     {
-        open(makeForm<Form2>);
-        services.acceptPrinter = false;
-        control("Command3")->setFocus();
-        press(Qt::Key_Return);
-        QCOMPARE(services.printerDialogs, 1);
-        control("Command2")->setFocus();
-        press(Qt::Key_Return);
-        QVERIFY(!form->isVisible());
+        ui.open(makeForm<Form2>);
+        ui.services.acceptPrinter = false;
+        ui.control("Command3")->setFocus();
+        ui.press(Qt::Key_Return);
+        QCOMPARE(ui.services.printerDialogs, 1);
+        ui.control("Command2")->setFocus();
+        ui.press(Qt::Key_Return);
+        QVERIFY(!ui.window().isVisible());
         QVERIFY(!calculated());
     }
 
@@ -187,11 +149,11 @@ private slots:
     {
         QFETCH(MakeForm, make);
         QFETCH(bool, unloads);
-        open(make);
-        press(Qt::Key_Escape);
-        QVERIFY(form.isNull() || !form->isVisible());
+        ui.open(make);
+        ui.press(Qt::Key_Escape);
+        QVERIFY(!ui.isOpen() || !ui.window().isVisible());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(form.isNull(), unloads);
+        QCOMPARE(!ui.isOpen(), unloads);
     }
 
     void tabEntersTheUnitsAtTheSelectedOne_data()
@@ -204,15 +166,15 @@ private slots:
     void tabEntersTheUnitsAtTheSelectedOne()
     {
         QFETCH(QString, selected);
-        open(makeForm<Form4>);
-        clickIndicator(control(selected));
-        control("Combo1")->setFocus();
-        press(Qt::Key_Tab);
-        QCOMPARE(focused(), selected);
-        press(Qt::Key_Tab); // one stop for the whole group
-        QCOMPARE(focused(), QString("Text5"));
-        press(Qt::Key_Backtab);
-        QCOMPARE(focused(), selected);
+        ui.open(makeForm<Form4>);
+        ui.click(selected);
+        ui.control("Combo1")->setFocus();
+        ui.press(Qt::Key_Tab);
+        QCOMPARE(ui.focused(), selected);
+        ui.press(Qt::Key_Tab); // one stop for the whole group
+        QCOMPARE(ui.focused(), QString("Text5"));
+        ui.press(Qt::Key_Backtab);
+        QCOMPARE(ui.focused(), selected);
     }
 };
 

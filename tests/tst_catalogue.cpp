@@ -2,6 +2,7 @@
 // its design inputs are accepted in either shape, and the ties and shapes decide which
 // boxes count.
 #include "catalogue.h"
+#include "every_section.h"
 #include "shown_figures.h"
 
 #include <QTest>
@@ -12,17 +13,7 @@ class CatalogueTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void designInputsGiveTheNamedFigures_data()
-    {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<bool>("variant");
-        for (const SectionEntry& entry : Catalogue())
-            for (const bool variant : {false, true})
-                if (!variant || entry.variant)
-                    QTest::addRow("%s%s", entry.key.data(), variant ? ", variant" : "")
-                        << QString::fromLatin1(entry.key.data(), qsizetype(entry.key.size()))
-                        << variant;
-    }
+    void designInputsGiveTheNamedFigures_data() { addEverySection(); }
     void designInputsGiveTheNamedFigures()
     {
         QFETCH(QString, key);

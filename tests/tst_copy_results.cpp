@@ -2,20 +2,13 @@
 // menu put the form's caption, the inputs the shown results were computed from and every
 // shown result with its unit on the clipboard, as tab-separated lines and as an HTML table.
 // Numbers carry the user's decimal separator, units are written in Cyrillic letters.
-#include "form2.h"
-#include "form7.h"
-#include "form8.h"
-#include "form_test_support.h"
-#include "recording_services.h"
+#include "form_driver.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRegularExpression>
-
-#include <functional>
-#include <memory>
 
 namespace {
 
@@ -29,10 +22,7 @@ struct Copied {
     QList<Row> results;
 };
 
-template <typename Form> SectionForm* make(PlatformServices& services)
-{
-    return new Form(services);
-}
+template <typename Form> constexpr auto make = makeForm<Form>;
 
 QString tableText(const Copied& copied)
 {
@@ -55,45 +45,16 @@ Q_DECLARE_METATYPE(Copied)
 class CopyResultsTest : public QObject {
     Q_OBJECT
 
-    RecordingServices services;
-    std::unique_ptr<ModalWindowGuard> guard;
-    std::unique_ptr<SectionForm> form;
+    CalculatorDriver ui;
 
-    void open(const std::function<SectionForm*(PlatformServices&)>& make)
-    {
-        form.reset(make(services));
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
-    template <typename T = QWidget> T* control(const QString& name) const
-    {
-        return form->findChild<T*>(name);
-    }
-    // "Text1=20" types into a box; any other step clicks the control it names
-    void click(const QString& step)
-    {
-        QWidget* widget = control(step.section('=', 0, 0));
-        if (step.contains('='))
-            typeInto(widget, step.section('=', 1));
-        else if (step.startsWith("Check") || step.startsWith("Option"))
-            clickIndicator(widget);
-        else
-            QTest::mouseClick(widget, Qt::LeftButton);
-    }
     static QString clipboardText() { return QGuiApplication::clipboard()->text(); }
 
 private slots:
-    void init()
-    {
-        services = RecordingServices();
-        guard = std::make_unique<ModalWindowGuard>();
-        QGuiApplication::clipboard()->clear();
-    }
+    void init() { QGuiApplication::clipboard()->clear(); }
     void cleanup()
     {
-        form.reset();
-        QVERIFY2(guard->seen.isEmpty(), qPrintable(guard->seen.join(", ")));
-        QVERIFY(services.messages.isEmpty());
+        ui.close();
+        QVERIFY(ui.services.messages.isEmpty());
     }
 
     void ctrlCCopiesTheFormAsATable_data()
@@ -196,13 +157,12 @@ private slots:
         QFETCH(QStringList, clicks);
         QFETCH(Copied, copied);
         QFETCH(QStringList, messages);
-        open(make);
-        for (const QString& step : clicks)
-            click(step);
-        QTest::keyClick(form.get(), Qt::Key_C, Qt::ControlModifier);
+        ui.open(make);
+        ui.perform(clicks);
+        QTest::keyClick(&ui.window(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(clipboardText(), tableText(copied));
-        QCOMPARE(services.messages, messages);
-        services.messages.clear();
+        QCOMPARE(ui.services.messages, messages);
+        ui.services.messages.clear();
     }
 
     // Whatever was pasted into a box, its cell stays one cell on one line.
@@ -218,9 +178,9 @@ private slots:
     void aTabOrLineBreakInABoxCannotSplitACell()
     {
         QFETCH(QString, pasted);
-        open(make<Form2>);
-        control<QLineEdit>("Text3")->setText(pasted);
-        QTest::keyClick(form.get(), Qt::Key_C, Qt::ControlModifier);
+        ui.open(make<Form2>);
+        ui.control<QLineEdit>("Text3")->setText(pasted);
+        QTest::keyClick(&ui.window(), Qt::Key_C, Qt::ControlModifier);
         QString blanked = pasted;
         blanked.replace(QRegularExpression(QStringLiteral("[\\t\\n\\r\\v\\f\u0085\u2028\u2029]")),
                         " ");
@@ -233,9 +193,9 @@ private slots:
 
     void htmlPastesAsCells()
     {
-        open(make<Form2>);
-        click("Command1");
-        QTest::keyClick(form.get(), Qt::Key_C, Qt::ControlModifier);
+        ui.open(make<Form2>);
+        ui.click("Command1");
+        QTest::keyClick(&ui.window(), Qt::Key_C, Qt::ControlModifier);
         const QString html = QGuiApplication::clipboard()->mimeData()->html();
         QVERIFY2(html.contains("<th colspan=\"3\">Круглая труба</th>"), qPrintable(html));
         QVERIFY(html.contains("<tr><td>D=</td><td>" + local("14.2") + "</td><td>см</td></tr>"));
@@ -247,9 +207,9 @@ private slots:
 
     void aBoxKeepsCtrlCForItsSelection()
     {
-        open(make<Form2>);
-        click("Command1");
-        auto* box = form->findChild<QLineEdit*>("Text1");
+        ui.open(make<Form2>);
+        ui.click("Command1");
+        auto* box = ui.window().findChild<QLineEdit*>("Text1");
         box->setFocus();
         box->setSelection(1, 2); // "4."
         QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
@@ -263,21 +223,21 @@ private slots:
 
     void theResultAreaMenuCopiesToo()
     {
-        open(make<Form8>);
-        click("Command1");
-        QWidget* area = control("ResultArea");
+        ui.open(make<Form8>);
+        ui.click("Command1");
+        QWidget* area = ui.control("ResultArea");
         QCOMPARE(area->contextMenuPolicy(), Qt::ActionsContextMenu);
         QCOMPARE(area->actions().size(), 1);
         QAction* copy = area->actions().front();
         QCOMPARE(copy->text(), QString("Копировать результаты"));
         // a right click on a value or in the principal axes' group opens the area's menu
         for (const char* inside : {"Label1", "LabelAlpha", "FramePrincipalAxes", "Label31"}) {
-            QVERIFY2(area->isAncestorOf(control(inside)), inside);
-            QVERIFY2(control(inside)->contextMenuPolicy() != Qt::ActionsContextMenu &&
-                         control(inside)->contextMenuPolicy() != Qt::CustomContextMenu,
+            QVERIFY2(area->isAncestorOf(ui.control(inside)), inside);
+            QVERIFY2(ui.control(inside)->contextMenuPolicy() != Qt::ActionsContextMenu &&
+                         ui.control(inside)->contextMenuPolicy() != Qt::CustomContextMenu,
                      inside);
         }
-        QCOMPARE(control("Label1")->contextMenuPolicy(), Qt::NoContextMenu);
+        QCOMPARE(ui.control("Label1")->contextMenuPolicy(), Qt::NoContextMenu);
         copy->trigger();
         QVERIFY(clipboardText().startsWith("С-образное сечение\nH=\t20\tсм\n"));
         QVERIFY(clipboardText().endsWith("\nВес кг/м\t" + local("21.477") + "\t\n"));

@@ -8,6 +8,7 @@
 #include "catalogue.h"
 #include "numbers.h"
 #include "section.h"
+#include "shown_figures.h"
 
 #include <QTest>
 
@@ -1117,18 +1118,11 @@ using Texts = std::variant<reference::Display, std::string>;
 Texts CoreTexts(const velkor::SectionOutcome& outcome, velkor::LengthUnit unit,
                 const std::string& precision, const std::string& specificWeight)
 {
-    const auto shown =
-        velkor::ToDisplay(outcome, {unit, velkor::ToRational(velkor::Val(specificWeight)),
-                                    velkor::ToRational(velkor::Val(precision))});
+    const auto shown = displayed(outcome, unit, precision.c_str(), specificWeight.c_str());
     if (const auto* refusal = std::get_if<velkor::Refusal>(&shown))
         return refusal->message;
-    reference::Display texts;
     const auto& display = std::get<velkor::Display>(shown);
-    for (const velkor::ShownFigure& figure : display.figures)
-        texts.figures.emplace_back(std::string(figure.kind->symbol),
-                                   velkor::FormatLocale(figure.value, '.'));
-    texts.weight = velkor::FormatLocale(display.weight, '.');
-    return texts;
+    return reference::Display{writtenFigures(display), velkor::FormatLocale(display.weight, '.')};
 }
 
 reference::Outcome ReferenceOutcome(const Case& c)

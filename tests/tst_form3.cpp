@@ -3,8 +3,6 @@
 #include "form_driver.h"
 #include "section_sketch.h"
 
-#include <QPointer>
-
 namespace {
 // Ix, Iy, Wx, Wy, A, ix, iy, Sx, Sy, weight; S is the first moment of the half-section
 const QStringList Results = {"Label1",  "Label16", "Label24", "Label25", "Label28",
@@ -13,7 +11,6 @@ const QStringList Defaults = {"52.083", "52.083", "20.833", "20.833", "25",
                               "1.443",  "1.443",  "15.625", "15.625", "1.5"};
 const QStringList Rectangle5By10 = {"416.666", "104.166", "83.333", "41.666", "50",
                                     "2.886",   "1.443",   "62.5",   "31.25",  "3"};
-const QString WrongData = "Введены ошибочные данные";
 } // namespace
 
 class Form3Test : public QObject {
@@ -33,35 +30,20 @@ private slots:
         QCOMPARE(ui.window().windowTitle(), QString("Квадратное сечение"));
         QCOMPARE(boxTexts(), QStringList({"5", "5"}));
         QCOMPARE(ui.boxText("Text5"), QString("600"));
-        auto* precision = ui.control<QComboBox>("Combo1");
-        QCOMPARE(precision->currentText(), QString("1000"));
-        QCOMPARE(precision->count(), 10);
-        QCOMPARE(precision->itemText(9), QString("10000000000"));
-        QVERIFY(ui.control<QRadioButton>("Option2")->isChecked());
         QVERIFY(ui.ticked("Check1"));
         for (const char* tied : {"Text3", "Label13", "Label34"})
             QVERIFY2(!ui.enabled(tied), tied);
-        QCOMPARE(results(), QStringList(10, QString()));
-        QCOMPARE(ui.window().unitFactor(), 0);
     }
 
     void showsItsCaptionsAndToolTips_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("toolTip");
+        addCaptionColumns();
         QTest::newRow("B") << "Label2"
                            << "B="
                            << "";
         QTest::newRow("H") << "Label13"
                            << "H="
                            << "";
-        QTest::newRow("B unit") << "Label32"
-                                << "см"
-                                << "";
-        QTest::newRow("H unit") << "Label34"
-                                << "см"
-                                << "";
         QTest::newRow("tie") << "Label29"
                              << "Удельный вес кг/м. куб."
                              << "";
@@ -74,40 +56,6 @@ private slots:
         QTest::newRow("Sx") << "Label46"
                             << "Sx="
                             << "";
-        QTest::newRow("ix unit") << "Label40"
-                                 << "см"
-                                 << "";
-        QTest::newRow("Iy unit") << "Label37"
-                                 << "см4"
-                                 << "";
-        QTest::newRow("Wx unit") << "Label38"
-                                 << "см3"
-                                 << "";
-        QTest::newRow("A unit") << "Label42"
-                                << "см2"
-                                << "";
-        // the static moments' units start with a Latin "c"
-        QTest::newRow("Sx unit") << "Label47"
-                                 << "c\u043c3"
-                                 << "";
-        QTest::newRow("Sy unit") << "Label48"
-                                 << "c\u043c3"
-                                 << "";
-        QTest::newRow("Ix result") << "Label1"
-                                   << ""
-                                   << "Момент инерции относительно оси \u0425";
-        QTest::newRow("Wx result") << "Label24"
-                                   << ""
-                                   << "Момент сопротивления относительно \u0425";
-        QTest::newRow("iy result") << "Label27"
-                                   << ""
-                                   << "Радиус инерции относительно Y";
-        QTest::newRow("Sy result") << "Label45"
-                                   << ""
-                                   << "Статический момент относительно оси Y";
-        QTest::newRow("weight") << "Label31"
-                                << ""
-                                << "Вес в кг/м. п.";
         QTest::newRow("legend")
             << "Label17"
             << " I - момент инерции;           W - момент сопротивления;       i - радиус инерции;"
@@ -115,14 +63,7 @@ private slots:
                "полусечения."
             << "";
     }
-    void showsItsCaptionsAndToolTips()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, text);
-        QFETCH(QString, toolTip);
-        QCOMPARE(ui.text(name), text);
-        QCOMPARE(ui.control(name)->toolTip(), toolTip);
-    }
+    void showsItsCaptionsAndToolTips() { ui.verifyCaption(); }
 
     void modesChangeCaptionAndHints_data()
     {
@@ -191,125 +132,38 @@ private slots:
 
     void refusedInputsChangeNoLabel_data()
     {
-        QTest::addColumn<bool>("square");
-        QTest::addColumn<QString>("B");
-        QTest::addColumn<QString>("H");
-        QTest::newRow("square of side 0") << true << "0"
-                                          << "";
-        QTest::newRow("square without a number") << true << "сторона"
-                                                 << "";
-        QTest::newRow("negative width") << false << "-5"
-                                        << "10";
-        QTest::newRow("empty height") << false << "5"
-                                      << "";
-        QTest::newRow("height without a number") << false << "5"
-                                                 << "x10";
-        QTest::newRow("absurdly large") << true << "1e300"
-                                        << "";
+        QTest::addColumn<QStringList>("steps"); // Check1 makes it a rectangle
+        QTest::newRow("square of side 0") << QStringList{"Text1=0"};
+        QTest::newRow("square without a number") << QStringList{"Text1=сторона"};
+        QTest::newRow("negative width") << QStringList{"Check1", "Text1=-5", "Text3=10"};
+        QTest::newRow("empty height") << QStringList{"Check1", "Text1=5", "Text3="};
+        QTest::newRow("height without a number") << QStringList{"Check1", "Text1=5", "Text3=x10"};
+        QTest::newRow("absurdly large") << QStringList{"Text1=1e300"};
     }
     void refusedInputsChangeNoLabel()
     {
-        QFETCH(bool, square);
-        QFETCH(QString, B);
-        QFETCH(QString, H);
-        ui.click("Command1");
-        if (!square)
-            ui.click("Check1");
-        ui.type("Text1", B);
-        if (!square)
-            ui.type("Text3", H);
-        ui.click("Command1");
-        QCOMPARE(ui.services.messages, QStringList{WrongData});
-        QCOMPARE(results(), localNumbers(Defaults));
+        QFETCH(QStringList, steps);
+        ui.verifyRefusedAfterCalculating(steps, WrongData);
     }
 
-    void squareTieCopiesAndReleases()
+    void unitSwitchRescalesTheRectangle()
     {
-        ui.click("Command1");
-        ui.click("Check1");
-        QCOMPARE(ui.window().windowTitle(), QString("Прямоугольное сечение"));
-        QCOMPARE(ui.boxText("Text3"), QString("5")); // the side, now editable
-        for (const char* freed : {"Text3", "Label13", "Label34"})
-            QVERIFY2(ui.enabled(freed), freed);
-        QCOMPARE(ui.focused(), QString("Text3"));
-        QCOMPARE(results(),
-                 localNumbers(Defaults)); // a mode change neither clears nor recalculates
-        ui.type("Text1", "7");
-        QCOMPARE(ui.boxText("Text3"), QString("5"));
-        ui.click("Check1");
-        QCOMPARE(ui.boxText("Text3"), QString("7"));
-        QVERIFY(!ui.enabled("Text3"));
-        QCOMPARE(ui.focused(), QString("Text1"));
-        ui.type("Text1", "8");
-        QCOMPARE(ui.boxText("Text3"), QString("8"));
-        QCOMPARE(results(), localNumbers(Defaults));
-    }
-
-    void switchingBeforeCalculatingOnlyRelabels()
-    {
-        ui.click("Option1");
-        QCOMPARE(ui.texts({"Label32", "Label34", "Label40", "Label41"}), QStringList(4, "мм"));
-        QCOMPARE(
-            ui.texts({"Label36", "Label37", "Label38", "Label39", "Label47", "Label48", "Label42"}),
-            QStringList({"мм4", "мм4", "мм3", "мм3", "мм3", "мм3", "мм2"}));
-        QCOMPARE(boxTexts(), QStringList({"5", "5"}));
-        QCOMPARE(results(), QStringList(10, QString()));
-        QVERIFY(ui.services.messages.isEmpty());
-    }
-
-    void unitSwitchRescalesEachBoxOnce_data()
-    {
-        QTest::addColumn<bool>("square");
-        QTest::addColumn<QStringList>("millimetres"); // Text1, Text3
-        QTest::addColumn<QStringList>("metres");
-        QTest::newRow("square") << true << QStringList{"50", "50"} << QStringList{"0.05", "0.05"};
-        QTest::newRow("rectangle")
-            << false << QStringList{"50", "100"} << QStringList{"0.05", "0.1"};
-    }
-    void unitSwitchRescalesEachBoxOnce()
-    {
-        QFETCH(bool, square);
-        QFETCH(QStringList, millimetres);
-        QFETCH(QStringList, metres);
-        if (!square) {
-            ui.click("Check1");
-            ui.type("Text3", "10");
-        }
-        ui.click("Command1");
+        ui.perform({"Check1", "Text3=10", "Command1"});
         const QStringList inCentimetres = results();
         const QStringList typed = boxTexts();
 
         ui.click("Option1");
-        QCOMPARE(boxTexts(), millimetres);
+        QCOMPARE(boxTexts(), QStringList({"50", "100"}));
         QCOMPARE(ui.boxText("Text5"), QString("600"));
-        QCOMPARE(ui.text("Label28"), square ? QString("2500") : QString("5000"));
+        QCOMPARE(ui.text("Label28"), QString("5000"));
         QCOMPARE(ui.text("Label31"), inCentimetres.last());
         ui.click("Option3");
-        QCOMPARE(boxTexts(), localNumbers(metres));
+        QCOMPARE(boxTexts(), localNumbers({"0.05", "0.1"}));
         ui.click("Option2");
         QCOMPARE(boxTexts(), typed);
         QCOMPARE(results(), inCentimetres);
         QCOMPARE(ui.texts({"Label47", "Label48"}), QStringList(2, "см3")); // Cyrillic now
         QVERIFY(ui.services.messages.isEmpty());
-    }
-
-    void refusedRunStillRecordsItsUnit()
-    {
-        ui.type("Text1", "0");
-        ui.click("Command1"); // refused, but typed in centimetres
-        QCOMPARE(ui.window().unitFactor(), 10);
-        ui.type("Text1", "5");
-        ui.click("Option1");
-        QCOMPARE(boxTexts(), QStringList({"50", "50"}));
-        QCOMPARE(ui.text("Label28"), QString("2500"));
-    }
-
-    void pickingAPrecisionRecalculates()
-    {
-        pickEntry(ui.control<QComboBox>("Combo1"), "10");
-        QCOMPARE(ui.texts({"Label1", "Label26", "Label44"}), localNumbers({"52", "1.4", "15.6"}));
-        pickEntry(ui.control<QComboBox>("Combo1"), "10000000000");
-        QCOMPARE(ui.text("Label1"), local("52.0833333333"));
     }
 
     void sketchShowsTheSquareWithItsAxesAndDimensions()
@@ -341,19 +195,6 @@ private slots:
         QCOMPARE(accessibleText(ui.control("Check1"), QAccessible::Name), QString("H= B"));
         QCOMPARE(accessibleText(ui.control("Label16"), QAccessible::Description),
                  QString("Iy= Момент инерции относительно оси Y"));
-        ui.click("Command1");
-        QCOMPARE(accessibleText(ui.control("Label44"), QAccessible::Name), local("15.625"));
-    }
-
-    void exitUnloadsTheForm()
-    {
-        RecordingServices services;
-        QPointer<Form3> form = new Form3(services);
-        form->show();
-        typeInto(form->findChild<QWidget*>("Text1"), "8");
-        QTest::mouseClick(form->findChild<QWidget*>("Command2"), Qt::LeftButton);
-        QVERIFY(!form->isVisible());
-        QTRY_VERIFY(form.isNull()); // destroyed, not hidden: the next opening is a new form
     }
 };
 

@@ -40,17 +40,11 @@ private slots:
         QCOMPARE(ui.boxText("Text3"), QString("1.73205")); // not derived until R changes
         QVERIFY(!ui.ticked("Check1"));
         verifyMode(false);
-        QCOMPARE(ui.control<QComboBox>("Combo1")->count(), 10);
-        QCOMPARE(results(), QStringList(8, QString()));
-        QCOMPARE(ui.window().unitFactor(), 0);
     }
 
     void showsItsCaptionsAndToolTips_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("toolTip");
-        const QString aboutX = QString::fromUtf8(" относительно \u0425"); // Cyrillic Х
+        addCaptionColumns();
         QTest::newRow("R") << "Label2"
                            << "R="
                            << "";
@@ -66,49 +60,12 @@ private slots:
         QTest::newRow("iy") << "Label22"
                             << "iy="
                             << "";
-        QTest::newRow("Ix result")
-            << "Label1"
-            << "" << QString::fromUtf8("Момент инерции относительно оси \u0425");
-        QTest::newRow("Iy result") << "Label16"
-                                   << ""
-                                   << "Момент инерции относительно оси Y";
-        QTest::newRow("Wx result") << "Label24"
-                                   << ""
-                                   << "Момент сопротивления" + aboutX;
-        QTest::newRow("Wy result") << "Label25"
-                                   << ""
-                                   << "Момент сопротивления относительно Y";
-        QTest::newRow("ix result") << "Label26"
-                                   << ""
-                                   << "Радиус инерции" + aboutX;
-        QTest::newRow("iy result") << "Label27"
-                                   << ""
-                                   << "Радиус инерции относительно Y";
-        QTest::newRow("A result") << "Label28"
-                                  << ""
-                                  << "Площадь сечения";
-        QTest::newRow("Iy unit") << "Label37"
-                                 << "см4"
-                                 << "";
-        QTest::newRow("Wy unit") << "Label39"
-                                 << "см3"
-                                 << "";
-        QTest::newRow("iy unit") << "Label41"
-                                 << "см"
-                                 << "";
         QTest::newRow("legend") << "Label17"
                                 << " I - момент инерции;            W - момент сопротивления;"
                                    "      i - радиус инерции;               A - площадь сечения;"
                                 << "";
     }
-    void showsItsCaptionsAndToolTips()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, text);
-        QFETCH(QString, toolTip);
-        QCOMPARE(ui.text(name), text);
-        QCOMPARE(ui.control(name)->toolTip(), toolTip);
-    }
+    void showsItsCaptionsAndToolTips() { ui.verifyCaption(); }
 
     void controlsAreNamedForAssistiveTechnology()
     {
@@ -127,8 +84,6 @@ private slots:
     {
         ui.click("Command1");
         QCOMPARE(results(), localNumbers(Defaults));
-        QCOMPARE(ui.window().unitFactor(), 10);
-        QVERIFY(ui.services.messages.isEmpty());
     }
 
     void typingRShowsH()
@@ -181,101 +136,38 @@ private slots:
 
     void refusedSizes_data()
     {
-        QTest::addColumn<bool>("acrossFlats");
-        QTest::addColumn<QString>("size");
+        QTest::addColumn<QStringList>("steps"); // Check1 sizes it by H
         QTest::addColumn<QString>("radiusAfterwards");
-        QTest::newRow("R zero") << false << "0"
-                                << "0";
-        QTest::newRow("R negative") << false << "-1"
-                                    << "-1";
-        QTest::newRow("R empty") << false << ""
-                                 << "";
-        QTest::newRow("R absurdly large") << false << "1e300"
-                                          << "1e300";
-        QTest::newRow("H zero") << true << "0"
-                                << "0";
-        QTest::newRow("H empty") << true << ""
-                                 << "0";
-        QTest::newRow("H no number") << true << "ключ"
-                                     << "0";
+        QTest::newRow("R zero") << QStringList{"Text1=0"} << "0";
+        QTest::newRow("R negative") << QStringList{"Text1=-1"} << "-1";
+        QTest::newRow("R empty") << QStringList{"Text1="} << "";
+        QTest::newRow("R absurdly large") << QStringList{"Text1=1e300"} << "1e300";
+        QTest::newRow("H zero") << QStringList{"Check1", "Text3=0"} << "0";
+        QTest::newRow("H empty") << QStringList{"Check1", "Text3="} << "0";
+        QTest::newRow("H no number") << QStringList{"Check1", "Text3=ключ"} << "0";
     }
     void refusedSizes()
     {
-        QFETCH(bool, acrossFlats);
-        QFETCH(QString, size);
+        QFETCH(QStringList, steps);
         QFETCH(QString, radiusAfterwards);
-        ui.click("Command1");
-        if (acrossFlats)
-            ui.click("Check1");
-        ui.type(acrossFlats ? "Text3" : "Text1", size);
-        ui.click("Command1");
-        QCOMPARE(ui.services.messages, QStringList{"Введены ошибочные данные"});
-        QCOMPARE(results(), localNumbers(Defaults));
+        ui.verifyRefusedAfterCalculating(steps, WrongData);
         QCOMPARE(ui.boxText("Text1"), radiusAfterwards);
     }
 
-    void switchingBeforeCalculatingOnlyRelabels()
+    // Sized by H, H converts once and R ends showing the radius derived from it.
+    void unitSwitchConvertsTheTypedHeight()
     {
-        ui.click("Option1");
-        QCOMPARE(ui.texts({"Label32", "Label34", "Label40", "Label41", "Label36", "Label37",
-                           "Label38", "Label39", "Label42"}),
-                 QStringList({"мм", "мм", "мм", "мм", "мм4", "мм4", "мм3", "мм3", "мм2"}));
-        QCOMPARE(ui.boxText("Text1"), QString("1"));
-        QCOMPARE(ui.boxText("Text3"), QString("1.73205"));
-        QCOMPARE(results(), QStringList(8, QString()));
-    }
-
-    // The typed box converts once; the other ends showing the size derived from it.
-    void unitSwitchConvertsTheTypedSize_data()
-    {
-        QTest::addColumn<bool>("acrossFlats");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QStringList>("millimetres"); // Text1, Text3 after the switch
-        QTest::addColumn<QStringList>("metres");
-        QTest::newRow("R mode") << false << "1" << QStringList{"10", "17.3205080756888"}
-                                << QStringList{"0.01", "0.0173205080756888"};
-        QTest::newRow("H mode") << true << "2" << QStringList{"11.5470053837925", "20"}
-                                << QStringList{"0.0115470053837925", "0.02"};
-    }
-    void unitSwitchConvertsTheTypedSize()
-    {
-        QFETCH(bool, acrossFlats);
-        QFETCH(QString, typed);
-        QFETCH(QStringList, millimetres);
-        QFETCH(QStringList, metres);
-        if (acrossFlats)
-            ui.click("Check1");
-        ui.type(acrossFlats ? "Text3" : "Text1", typed);
-        ui.click("Command1");
+        ui.perform({"Check1", "Text3=2", "Command1"});
         const QStringList shown = results();
         ui.click("Option1");
-        QCOMPARE(QStringList() << ui.boxText("Text1") << ui.boxText("Text3"),
-                 localNumbers(millimetres));
+        QCOMPARE(ui.boxTexts({"Text1", "Text3"}), localNumbers({"11.5470053837925", "20"}));
         QVERIFY(ui.services.messages.isEmpty());
         QVERIFY(!ui.text("Label28").isEmpty());
         QCOMPARE(ui.text("Label31"), shown.last());
         ui.click("Option3");
-        QCOMPARE(QStringList() << ui.boxText("Text1") << ui.boxText("Text3"), localNumbers(metres));
+        QCOMPARE(ui.boxTexts({"Text1", "Text3"}), localNumbers({"0.0115470053837925", "0.02"}));
         ui.click("Option2");
         QCOMPARE(results(), shown);
-    }
-
-    void unitSwitchShowsTheDefaultsInMillimetres()
-    {
-        ui.click("Command1");
-        ui.click("Option1");
-        QCOMPARE(results(), localNumbers({"5412.658", "5412.658", "625", "541.265", "4.564",
-                                          "4.564", "259.807", "2.039"}));
-    }
-
-    void refusedRunStillRecordsItsUnit()
-    {
-        ui.type("Text1", "0");
-        ui.click("Command1");
-        ui.type("Text1", "1");
-        ui.click("Option1");
-        QCOMPARE(ui.boxText("Text1"), QString("10"));
-        QCOMPARE(ui.text("Label24"), QString("625"));
     }
 
     void sketchLettersNameTheSizes()

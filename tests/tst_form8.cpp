@@ -39,13 +39,7 @@ class Form8Test : public QObject {
     FormDriver<Form8> ui;
 
     QStringList results() const { return ui.texts(Results); }
-    QStringList boxes() const
-    {
-        QStringList texts;
-        for (const QString& box : Boxes)
-            texts << ui.boxText(box);
-        return texts;
-    }
+    QStringList boxes() const { return ui.boxTexts(Boxes); }
     QPoint at(const QString& name) const
     {
         return ui.control(name)->mapTo(&ui.window(), QPoint(0, 0));
@@ -53,11 +47,6 @@ class Form8Test : public QObject {
     SketchSnapshot snapshot() const
     {
         return SketchSnapshot(ui.window().sketch(), ChannelSketch({}));
-    }
-    void clickAll(const QStringList& names)
-    {
-        for (const QString& name : names)
-            ui.click(name);
     }
 
 private slots:
@@ -79,10 +68,6 @@ private slots:
         QVERIFY(!ui.ticked("Check1") && ui.enabled("Check1"));
         QVERIFY(!ui.ticked("Check4") && !ui.enabled("Check4"));
         QVERIFY(!ui.ticked("Check5") && !ui.enabled("Check5"));
-        QCOMPARE(ui.control<QComboBox>("Combo1")->count(), 8);
-        QCOMPARE(ui.control<QComboBox>("Combo1")->currentText(), QString("1000"));
-        QVERIFY(ui.control<QRadioButton>("Option2")->isChecked());
-        QCOMPARE(results(), QStringList(Results.size(), QString()));
         QCOMPARE(ui.text("Label17"),
                  QString("I - момент инерции;           W - момент сопротивления;  i - радиус "
                          "инерции;                A - площадь сечения;          S - статический "
@@ -91,49 +76,6 @@ private slots:
                          "тяжести от оси Х."));
         QVERIFY(ui.window().sketch().isElementVisible("Line15"));
         QVERIFY(outlineIsClosed(ui.window().sketch(), Outline));
-    }
-
-    void unitLabelsBeforeAndAfterTheFirstSwitch_data()
-    {
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("design");
-        QTest::addColumn<QString>("millimetres");
-        for (const char* length : {"Label32", "Label33", "Label34", "Label35", "Label52", "Label53",
-                                   "Label40", "Label41", "Label65"})
-            QTest::newRow(length) << length << "см"
-                                  << "мм";
-        QTest::newRow("Xc, Latin c") << "Label63"
-                                     << "cм"
-                                     << "мм";
-        QTest::newRow("Sx, Latin c") << "Label47"
-                                     << "cм3"
-                                     << "мм3";
-        QTest::newRow("Sy, Latin c") << "Label48"
-                                     << "cм3"
-                                     << "мм3";
-        for (const char* modulus : {"Label38", "Label39", "Label56", "Label59"})
-            QTest::newRow(modulus) << modulus << "см3"
-                                   << "мм3";
-        QTest::newRow("Ix") << "Label36"
-                            << "см4"
-                            << "мм4";
-        QTest::newRow("Iy") << "Label37"
-                            << "см4"
-                            << "мм4";
-        QTest::newRow("A") << "Label42"
-                           << "см2"
-                           << "мм2";
-    }
-    void unitLabelsBeforeAndAfterTheFirstSwitch()
-    {
-        QFETCH(QString, label);
-        QFETCH(QString, design);
-        QFETCH(QString, millimetres);
-        QCOMPARE(ui.text(label), design);
-        ui.click("Option1");
-        QCOMPARE(ui.text(label), millimetres);
-        ui.click("Option2");
-        QCOMPARE(ui.text(label), QString(design).replace(QChar('c'), QChar(u'с')));
     }
 
     void inputCaptionsAndToolTips_data()
@@ -334,7 +276,7 @@ private slots:
         QFETCH(QStringList, centimetres);
         QFETCH(QStringList, millimetres);
         QFETCH(QStringList, metres);
-        clickAll(setup);
+        ui.perform(setup);
         ui.click("Command1");
         QCOMPARE(ui.texts(Principal), localNumbers(centimetres));
         ui.click("Option1");
@@ -359,12 +301,7 @@ private slots:
         QFETCH(QStringList, setup);
         QFETCH(double, alpha);
         const SectionSketch& sketch = ui.window().sketch();
-        for (const QString& step : setup) {
-            if (step.contains('='))
-                ui.type(step.section('=', 0, 0), step.section('=', 1));
-            else
-                ui.click(step);
-        }
+        ui.perform(setup);
         for (const QString& name : PrincipalAxes)
             QVERIFY2(!sketch.isElementVisible(name), qPrintable(name)); // nothing computed yet
         ui.click("Command1");
@@ -423,7 +360,7 @@ private slots:
         QFETCH(QStringList, calculated);
         QFETCH(QString, change);
         const SectionSketch& sketch = ui.window().sketch();
-        clickAll(calculated);
+        ui.perform(calculated);
         ui.click("Command1");
         QVERIFY(sketch.isElementVisible("AxisU"));
         const QStringList shown = ui.texts(Principal);
@@ -514,8 +451,6 @@ private slots:
     {
         ui.click("Command1");
         QCOMPARE(results(), localNumbers(DefaultChannel));
-        QCOMPARE(ui.window().unitFactor(), 10);
-        QVERIFY(ui.services.messages.isEmpty());
     }
 
     void angleSwitchTurnsTheChannelIntoAnAngle()
@@ -584,67 +519,8 @@ private slots:
     void switchingBackRestoresTheChannelSketch()
     {
         const SketchSnapshot design = snapshot();
-        clickAll({"Check1", "Check4", "Check5", "Check1"});
+        ui.perform({"Check1", "Check4", "Check5", "Check1"});
         QVERIFY(snapshot() == design);
-    }
-
-    void ties_data()
-    {
-        QTest::addColumn<bool>("angle");
-        QTest::addColumn<QString>("check");
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<QString>("tied");
-        QTest::addColumn<QStringList>("tiedLabels");
-        QTest::newRow("B1 = B2") << false << "Check3"
-                                 << "Text7"
-                                 << "Text1" << QStringList{"Label2", "Label33"};
-        QTest::newRow("t1 = t2") << false << "Check2"
-                                 << "Text6"
-                                 << "Text2" << QStringList{"Label3", "Label34"};
-        QTest::newRow("B2 = H") << true << "Check4"
-                                << "Text3"
-                                << "Text7" << QStringList{"Label55", "Label53"};
-        QTest::newRow("t2 = s") << true << "Check5"
-                                << "Text4"
-                                << "Text6" << QStringList{"Label54", "Label52"};
-    }
-    void ties()
-    {
-        QFETCH(bool, angle);
-        QFETCH(QString, check);
-        QFETCH(QString, source);
-        QFETCH(QString, tied);
-        QFETCH(QStringList, tiedLabels);
-        if (angle)
-            ui.click("Check1");
-        ui.click("Command1");
-        const QStringList shown = results();
-        const auto tiedEnabled = [&](bool enabled) {
-            for (const QString& name : QStringList{tied} + tiedLabels)
-                QVERIFY2(ui.enabled(name) == enabled, qPrintable(name));
-        };
-
-        if (ui.ticked(check)) {
-            ui.click(check); // released: the freed box keeps its text and takes the focus
-            tiedEnabled(true);
-            QCOMPARE(ui.focused(), tied);
-        }
-        ui.type(tied, "7");
-        ui.type(source, "12");
-        QCOMPARE(ui.boxText(tied), QString("7"));
-
-        ui.click(check);
-        QCOMPARE(ui.boxText(tied), QString("12"));
-        tiedEnabled(false);
-        QCOMPARE(ui.focused(), source);
-        ui.type(source, "13");
-        QCOMPARE(ui.boxText(tied), QString("13"));
-
-        ui.click(check);
-        QCOMPARE(ui.boxText(tied), QString("13"));
-        tiedEnabled(true);
-        QCOMPARE(ui.focused(), tied);
-        QCOMPARE(results(), shown); // check boxes never recalculate or clear
     }
 
     void unitSwitchRescalesEachBoxOnce_data()
@@ -653,9 +529,6 @@ private slots:
         QTest::addColumn<QString>("option");
         QTest::addColumn<QStringList>("boxes"); // H, s, B1, B2, t1, t2
         QTest::addColumn<QString>("area");
-        QTest::newRow("tied channel to mm")
-            << QStringList{} << "Option1" << QStringList{"200", "5.2", "90", "90", "10", "10"}
-            << "2736";
         QTest::newRow("untied flange converts itself")
             << QStringList{"Check3", "Text1=12"} << "Option1"
             << QStringList{"200", "5.2", "120", "90", "10", "10"} << "3036";
@@ -672,12 +545,7 @@ private slots:
         QFETCH(QString, option);
         QFETCH(QStringList, boxes);
         QFETCH(QString, area);
-        for (const QString& step : setup) {
-            if (step.contains('='))
-                ui.type(step.section('=', 0, 0), step.section('=', 1));
-            else
-                ui.click(step);
-        }
+        ui.perform(setup);
         ui.click("Command1");
         const QString weight = ui.text("Label31");
         ui.click(option);
@@ -702,9 +570,8 @@ private slots:
     {
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QString>("message");
-        const QString wrong = "Введены ошибочные данные";
-        QTest::newRow("no B2") << QStringList{"Text7="} << wrong;
-        QTest::newRow("negative s") << QStringList{"Text4=-1"} << wrong;
+        QTest::newRow("no B2") << QStringList{"Text7="} << WrongData;
+        QTest::newRow("negative s") << QStringList{"Text4=-1"} << WrongData;
         QTest::newRow("s over both flanges")
             << QStringList{"Text4=10"} << "s должно быть меньше B1";
         QTest::newRow("s over B2 only")
@@ -713,24 +580,14 @@ private slots:
             << QStringList{"Text3=2"} << "H должно быть больше t1+t2";
         QTest::newRow("angle of H equal to t2")
             << QStringList{"Check1", "Text3=0.52"} << "H должно быть больше t1+t2";
-        QTest::newRow("negative t1") << QStringList{"Check2", "Text2=-1"} << wrong;
-        QTest::newRow("absurdly large") << QStringList{"Text3=1e300"} << wrong;
+        QTest::newRow("negative t1") << QStringList{"Check2", "Text2=-1"} << WrongData;
+        QTest::newRow("absurdly large") << QStringList{"Text3=1e300"} << WrongData;
     }
     void checksInTheirOrder()
     {
         QFETCH(QStringList, steps);
         QFETCH(QString, message);
-        ui.click("Command1");
-        const QStringList before = results();
-        for (const QString& step : steps) {
-            if (step.contains('='))
-                ui.type(step.section('=', 0, 0), step.section('=', 1));
-            else
-                ui.click(step);
-        }
-        ui.click("Command1");
-        QCOMPARE(ui.services.messages, QStringList{message});
-        QCOMPARE(results(), before);
+        ui.verifyRefusedAfterCalculating(steps, message);
     }
 
     void sketchFollowsTheCheckBoxes_data()
@@ -764,20 +621,7 @@ private slots:
     }
     void sketchFollowsTheCheckBoxes()
     {
-        QFETCH(QStringList, setup);
-        QFETCH(QString, check);
-        QFETCH(QStringList, moved);
-        QFETCH(QStringList, hidden);
-        clickAll(setup);
-        const SketchSnapshot before = snapshot();
-        ui.click(check);
-        const SketchSnapshot after = snapshot();
-        QCOMPARE(before.moved(after), sorted(moved));
-        QCOMPARE(before.turned(after, true), sorted(hidden));
-        QCOMPARE(before.turned(after, false), QStringList{});
-        QVERIFY(outlineIsClosed(ui.window().sketch(), Outline));
-        ui.click(check);
-        QVERIFY(snapshot() == before);
+        verifySketchFollowsTheClick(ui, ChannelSketch({}), Outline, true);
     }
 
     void theAngleIsDrawnAsAnL()
@@ -825,14 +669,7 @@ private slots:
                                       "Text6",    "Check1",      "Check4",  "Check5", "Check3",
                                       "Check2",   "Combo1",      "Option2", "Text5",  "Command1",
                                       "Command3", "CommandCard", "Command2"};
-        QWidget* widget = ui.control("Text3");
-        for (const QString& name : expected) {
-            QCOMPARE(widget->objectName(), name);
-            do
-                widget = widget->nextInFocusChain();
-            while (!(widget->focusPolicy() & Qt::TabFocus) ||
-                   widget->parentWidget() == ui.control("Combo1"));
-        }
+        QCOMPARE(ui.tabStops("Text3", expected.size()), expected);
     }
 };
 

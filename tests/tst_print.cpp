@@ -1,13 +1,8 @@
 // «Принтер»: the page is the form drawn as vector graphics, its texts a text layer a PDF
 // reader finds, without the command buttons or the widgets' screen styling. Without a
 // printer the page goes to a new PDF file in the documents folder, and the user is told.
-#include "form2.h"
-#include "form3.h"
-#include "form7.h"
-#include "form8.h"
-#include "form_test_support.h"
+#include "form_driver.h"
 #include "print_file.h"
-#include "recording_services.h"
 #include "section_sketch.h"
 
 #include <QDir>
@@ -18,17 +13,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <functional>
-#include <memory>
-
 namespace {
-
-using Make = std::function<SectionForm*(PlatformServices&)>;
-
-template <typename Form> SectionForm* make(PlatformServices& services)
-{
-    return new Form(services);
-}
 
 // The output of a poppler tool, which the test set-up installs.
 QString poppler(const QString& tool, const QStringList& arguments)
@@ -73,25 +58,9 @@ int hatchLinesAcross(const SectionSketch& sketch, int scale)
 class PrintTest : public QObject {
     Q_OBJECT
 
-    RecordingServices services;
-    std::unique_ptr<ModalWindowGuard> guard;
-    std::unique_ptr<SectionForm> form;
+    CalculatorDriver ui;
     QTemporaryDir home;
 
-    void open(const Make& make)
-    {
-        form.reset(make(services));
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
-    QWidget* control(const QString& name) const { return form->findChild<QWidget*>(name); }
-    void click(const QString& name)
-    {
-        if (name.startsWith("Check") || name.startsWith("Option"))
-            clickIndicator(control(name));
-        else
-            QTest::mouseClick(control(name), Qt::LeftButton);
-    }
     QString documents() const { return QDir(home.path()).filePath("Documents"); }
 
 private slots:
@@ -102,27 +71,21 @@ private slots:
         qputenv("HOME", QFile::encodeName(home.path()));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(".config")));
     }
-    void init()
-    {
-        services = RecordingServices();
-        guard = std::make_unique<ModalWindowGuard>();
-    }
     void cleanup()
     {
-        form.reset();
-        QVERIFY2(guard->seen.isEmpty(), qPrintable(guard->seen.join(", ")));
-        QVERIFY(services.messages.isEmpty());
+        ui.close();
+        QVERIFY(ui.services.messages.isEmpty());
         QDir(documents()).removeRecursively();
     }
 
     void thePageIsTextAndLines_data()
     {
-        QTest::addColumn<Make>("make");
+        QTest::addColumn<MakeForm>("make");
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<QStringList>("shown");  // texts on the page
         QTest::addColumn<QStringList>("absent"); // and what the paper must not show
         const QStringList buttons = {"Вычислить", "Принтер", "Выход"};
-        QTest::newRow("round tube") << Make(make<Form2>) << QStringList{"Command1"}
+        QTest::newRow("round tube") << MakeForm(makeForm<Form2>) << QStringList{"Command1"}
                                     << QStringList{"Круглая труба",
                                                    "D=",
                                                    "14.2",
@@ -132,60 +95,62 @@ private slots:
                                                    "Velkor  v. " + local("3.7") + "  2004"}
                                     << QStringList(buttons) + QStringList{"миллиметр", "метр"};
         QTest::newRow("solid bar in metres")
-            << Make(make<Form2>) << QStringList{"Check1", "Option3"}
+            << MakeForm(makeForm<Form2>) << QStringList{"Check1", "Option3"}
             << QStringList{"Круглое сечение", "метр", "м4"}
             << QStringList(buttons) + QStringList{"t =", "сантиметр", "миллиметр"};
         QTest::newRow("T-section")
-            << Make(make<Form7>) << QStringList{"Check1", "Command1"}
+            << MakeForm(makeForm<Form7>) << QStringList{"Check1", "Command1"}
             << QStringList{"Тавровое сечение", "Тавр\\Двутавр", "B2= B1", "Yc=", local("4.791")}
             << buttons;
         QTest::newRow("angle with its principal axes")
-            << Make(make<Form8>) << QStringList{"Check1", "Command1"}
+            << MakeForm(makeForm<Form8>) << QStringList{"Check1", "Command1"}
             << QStringList{"Уголковое сечение", "Главные оси", "α=", local("13.11")} << buttons;
     }
     void thePageIsTextAndLines()
     {
-        QFETCH(Make, make);
+        QFETCH(MakeForm, make);
         QFETCH(QStringList, clicks);
         QFETCH(QStringList, shown);
         QFETCH(QStringList, absent);
-        open(make);
+        ui.open(make);
         for (const QString& name : clicks)
-            click(name);
-        services.pdfPath = home.filePath("form.pdf");
-        click("Command3");
-        QCOMPARE(services.printerDialogs, 1);
+            ui.click(name);
+        ui.services.pdfPath = home.filePath("form.pdf");
+        ui.click("Command3");
+        QCOMPARE(ui.services.printerDialogs, 1);
 
         // pdftotext writes the runs of blanks between words as it pleases
-        const QString text = poppler("pdftotext", {"-layout", services.pdfPath, "-"}).simplified();
+        const QString text =
+            poppler("pdftotext", {"-layout", ui.services.pdfPath, "-"}).simplified();
         for (const QString& expected : shown)
             QVERIFY2(text.contains(expected.simplified()),
                      qPrintable(expected + " not in\n" + text));
         for (const QString& unexpected : absent)
             QVERIFY2(!containsPhrase(text, unexpected), qPrintable(unexpected + " in\n" + text));
         // no picture of the form: its two header lines list no image
-        QCOMPARE(poppler("pdfimages", {"-list", services.pdfPath}).count('\n'), 2);
-        QVERIFY(QFileInfo(services.pdfPath).size() < 200000);
-        QFile::remove(services.pdfPath);
-        services.titledMessages.clear();
+        QCOMPARE(poppler("pdfimages", {"-list", ui.services.pdfPath}).count('\n'), 2);
+        QVERIFY(QFileInfo(ui.services.pdfPath).size() < 200000);
+        QFile::remove(ui.services.pdfPath);
+        ui.services.titledMessages.clear();
     }
 
     void withoutAPrinterTheFormGoesToANewFileInTheDocuments()
     {
         if (!QPrinterInfo::availablePrinterNames().isEmpty())
             QSKIP("a printer is installed: the print goes there");
-        open(make<Form2>);
+        ui.open(makeForm<Form2>);
         const QString today = QDate::currentDate().toString(Qt::ISODate);
         const QStringList expected = {
             QDir(documents()).filePath("Круглая труба " + today + ".pdf"),
             QDir(documents()).filePath("Круглая труба " + today + " (2).pdf"),
         };
         for (const QString& path : expected) {
-            click("Command3");
-            QCOMPARE(services.offeredPdfPath, path);
+            ui.click("Command3");
+            QCOMPARE(ui.services.offeredPdfPath, path);
             QVERIFY(QFileInfo(path).size() > 0);
-            QCOMPARE(services.titledMessages.size(), 1);
-            QCOMPARE(services.titledMessages.takeFirst().second, "Форма сохранена в файл " + path);
+            QCOMPARE(ui.services.titledMessages.size(), 1);
+            QCOMPARE(ui.services.titledMessages.takeFirst().second,
+                     "Форма сохранена в файл " + path);
         }
     }
 
@@ -219,21 +184,21 @@ private slots:
 
     void aPrintThatCannotStartSaysSo()
     {
-        open(make<Form3>);
-        services.pdfPath = "/nonexistent-directory/form.pdf";
-        click("Command3");
-        QCOMPARE(services.messages,
+        ui.open(makeForm<Form3>);
+        ui.services.pdfPath = "/nonexistent-directory/form.pdf";
+        ui.click("Command3");
+        QCOMPARE(ui.services.messages,
                  QStringList{"Не удалось записать файл /nonexistent-directory/form.pdf"});
-        QVERIFY(services.titledMessages.isEmpty()); // nothing claims it was saved
-        services.messages.clear();
+        QVERIFY(ui.services.titledMessages.isEmpty()); // nothing claims it was saved
+        ui.services.messages.clear();
     }
 
     void hatchingScalesWithTheDrawing()
     {
         // a pattern brush keeps its 8 device pixels, so on a 1200 dpi page it is a grey tint
-        open(make<Form2>);
-        click("Check1");
-        const auto& sketch = static_cast<Form2&>(*form).sketch();
+        ui.open(makeForm<Form2>);
+        ui.click("Check1");
+        const auto& sketch = static_cast<Form2&>(ui.window()).sketch();
         const int onScreen = hatchLinesAcross(sketch, 1);
         QVERIFY(onScreen >= 8);
         // as many lines, give or take one cut at the edge, not four times as many

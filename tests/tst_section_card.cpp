@@ -1,6 +1,7 @@
 // The section card: every figure of the section once, in its group, cut like the
 // calculator's; the inputs as typed with the ties applied; the drawing to scale, with the
 // axes and points the figures place.
+#include "every_section.h"
 #include "numbers.h"
 #include "section_card.h"
 
@@ -70,17 +71,7 @@ class SectionCardTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyFigureOnceInItsGroup_data()
-    {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<bool>("variant");
-        for (const SectionEntry& entry : Catalogue())
-            for (const bool variant : {false, true})
-                if (!variant || entry.variant)
-                    QTest::addRow("%s%s", entry.key.data(), variant ? ", variant" : "")
-                        << QString::fromLatin1(entry.key.data(), qsizetype(entry.key.size()))
-                        << variant;
-    }
+    void everyFigureOnceInItsGroup_data() { addEverySection(); }
     void everyFigureOnceInItsGroup()
     {
         QFETCH(QString, key);

@@ -1,10 +1,8 @@
 // «Паспорт сечения» on every calculator, used as an engineer uses it: it holds the figures of
 // the last calculation (never of boxes edited since), is there only while results are, draws
 // the section to scale at any size, and gives a report whose PDF is searchable text.
-#include "calculators.h"
-#include "form_test_support.h"
+#include "form_driver.h"
 #include "numbers.h"
-#include "recording_services.h"
 #include "report_colours.h"
 #include "section_card_window.h"
 
@@ -12,7 +10,6 @@
 #include <QDate>
 #include <QFileInfo>
 #include <QMimeData>
-#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
@@ -62,32 +59,13 @@ double drawnAspect(QWidget* picture)
 class SectionCardWindowTest : public QObject {
     Q_OBJECT
 
-    RecordingServices services;
-    std::unique_ptr<ModalWindowGuard> guard;
-    QPointer<SectionForm> form;
+    CalculatorDriver ui;
     QTemporaryDir folder;
 
-    void open(const MakeForm& make)
-    {
-        delete form;
-        services = RecordingServices();
-        guard = std::make_unique<ModalWindowGuard>();
-        form = make(services);
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form));
-    }
-    template <typename T = QWidget> T* control(const QString& name) const
-    {
-        auto* found = form->findChild<T*>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
-    }
-    void click(const QString& name) { clickControl(control(name)); }
     SectionCardWindow* openCard()
     {
-        click(QStringLiteral("CommandCard"));
-        SectionCardWindow* card = form->sectionCard();
+        ui.click(QStringLiteral("CommandCard"));
+        SectionCardWindow* card = ui.window().sectionCard();
         if (card == nullptr || !card->isVisible())
             qFatal("the card did not open");
         return card;
@@ -106,10 +84,10 @@ class SectionCardWindowTest : public QObject {
     QStringList formValues() const
     {
         QStringList shown;
-        for (const QLabel* label : form->resultLabels())
+        for (const QLabel* label : ui.window().resultLabels())
             if (!label->isHidden() && !label->text().isEmpty())
                 shown << label->text();
-        return shown << form->weightResult()->text();
+        return shown << ui.window().weightResult()->text();
     }
     void compareWithForm(SectionCardWindow* card)
     {
@@ -120,13 +98,7 @@ class SectionCardWindowTest : public QObject {
     }
 
 private slots:
-    void cleanup()
-    {
-        delete form;
-        if (guard)
-            QVERIFY2(guard->seen.isEmpty(), qPrintable(guard->seen.join(", ")));
-        guard.reset();
-    }
+    void cleanup() { ui.close(); }
 
     void followsTheCalculations_data()
     {
@@ -138,62 +110,62 @@ private slots:
     {
         QFETCH(int, calculator);
         const Calculator& c = Calculators[calculator];
-        open(c.make);
-        QVERIFY(!control("CommandCard")->isEnabled());
+        ui.open(c.make);
+        QVERIFY(!ui.control("CommandCard")->isEnabled());
 
-        click("Command1");
-        QVERIFY(control("CommandCard")->isEnabled());
+        ui.click("Command1");
+        QVERIFY(ui.control("CommandCard")->isEnabled());
         SectionCardWindow* card = openCard();
         compareWithForm(card);
-        QVERIFY(card->windowTitle().contains(form->windowTitle()));
+        QVERIFY(card->windowTitle().contains(ui.window().windowTitle()));
         const auto first = values(card);
 
         // typing changes the boxes, not what was calculated
-        const QString typed = control<QLineEdit>(c.firstBox)->text();
+        const QString typed = ui.control<QLineEdit>(c.firstBox)->text();
         const QString larger = scaled(typed, 11, -1);
-        typeInto(control(c.firstBox), larger);
+        ui.type(c.firstBox, larger);
         card->close();
         card = openCard();
         QCOMPARE(values(card), first);
 
         // a refused calculation leaves the shown results, and the card with them
-        typeInto(control(c.firstBox), QStringLiteral("0"));
-        click("Command1");
-        QCOMPARE(services.messages.size(), 1);
-        QVERIFY(control("CommandCard")->isEnabled());
+        ui.type(c.firstBox, QStringLiteral("0"));
+        ui.click("Command1");
+        QCOMPARE(ui.services.messages.size(), 1);
+        QVERIFY(ui.control("CommandCard")->isEnabled());
         QCOMPARE(values(card), first);
 
         // the open card follows the next calculation
-        typeInto(control(c.firstBox), larger);
-        click("Command1");
+        ui.type(c.firstBox, larger);
+        ui.click("Command1");
         QVERIFY(card->isVisible());
         QVERIFY(values(card) != first);
         compareWithForm(card);
 
         // a unit switch whose calculation is refused leaves no results, and no card
-        typeInto(control(c.firstBox), QStringLiteral("0"));
-        click("Option1");
-        QCOMPARE(services.messages.size(), 2);
-        QVERIFY(!control("CommandCard")->isEnabled());
+        ui.type(c.firstBox, QStringLiteral("0"));
+        ui.click("Option1");
+        QCOMPARE(ui.services.messages.size(), 2);
+        QVERIFY(!ui.control("CommandCard")->isEnabled());
         QVERIFY(!card->isVisible());
         // the next results bring it back, in the new unit
-        typeInto(control(c.firstBox), scaled(typed, 1, 1));
-        click("Command1");
+        ui.type(c.firstBox, scaled(typed, 1, 1));
+        ui.click("Command1");
         QVERIFY(card->isVisible());
         QCOMPARE(values(card).value(QStringLiteral("weight")), first.value("weight"));
         compareWithForm(card);
 
         // «Выход» takes the card along
-        click("Command2");
+        ui.click("Command2");
         QVERIFY(!card->isVisible());
     }
 
     void switchingBeforeCalculatingGivesNoCard()
     {
-        open(makeForm<Form2>);
-        click("Option1");
-        QVERIFY(!control("CommandCard")->isEnabled());
-        QVERIFY(form->sectionCard() == nullptr);
+        ui.open(makeForm<Form2>);
+        ui.click("Option1");
+        QVERIFY(!ui.control("CommandCard")->isEnabled());
+        QVERIFY(ui.window().sectionCard() == nullptr);
     }
 
     void drawnToScale_data()
@@ -211,10 +183,10 @@ private slots:
     {
         QFETCH(QString, height);
         QFETCH(QString, width);
-        open(makeForm<Form8>);
-        typeInto(control("Text3"), height);
-        typeInto(control("Text7"), width); // B2, which B1 follows
-        click("Command1");
+        ui.open(makeForm<Form8>);
+        ui.type("Text3", height);
+        ui.type("Text7", width); // B2, which B1 follows
+        ui.click("Command1");
         SectionCardWindow* card = openCard();
         auto* picture = card->findChild<QWidget*>(QStringLiteral("SectionPicture"));
         const double expected = width.toDouble() / height.toDouble();
@@ -236,8 +208,8 @@ private slots:
 
     void readableByAScreenReader()
     {
-        open(makeForm<Form7>);
-        click("Command1");
+        ui.open(makeForm<Form7>);
+        ui.click("Command1");
         SectionCardWindow* card = openCard();
         auto* table = card->findChild<QTableWidget*>(QStringLiteral("Figures"));
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(table);
@@ -256,56 +228,59 @@ private slots:
 
     void savesTheReportAsSearchablePdf()
     {
-        open(makeForm<Form8>);
-        click("Command1");
+        ui.open(makeForm<Form8>);
+        ui.click("Command1");
         SectionCardWindow* card = openCard();
 
-        services.savePath = QString(); // cancelled: nothing written, nothing said
+        ui.services.savePath = QString(); // cancelled: nothing written, nothing said
         card->findChild<QPushButton*>(QStringLiteral("SavePdf"))->click();
-        QVERIFY(services.offeredSavePath.endsWith(QDate::currentDate().toString(Qt::ISODate) +
-                                                  QStringLiteral(".pdf")));
-        QVERIFY(QFileInfo(services.offeredSavePath).fileName().startsWith(form->windowTitle()));
-        QVERIFY(services.messages.isEmpty());
+        QVERIFY(ui.services.offeredSavePath.endsWith(QDate::currentDate().toString(Qt::ISODate) +
+                                                     QStringLiteral(".pdf")));
+        QVERIFY(QFileInfo(ui.services.offeredSavePath)
+                    .fileName()
+                    .startsWith(ui.window().windowTitle()));
+        QVERIFY(ui.services.messages.isEmpty());
 
-        services.savePath = folder.filePath(QStringLiteral("card.pdf"));
+        ui.services.savePath = folder.filePath(QStringLiteral("card.pdf"));
         card->findChild<QPushButton*>(QStringLiteral("SavePdf"))->click();
-        QVERIFY(services.messages.isEmpty());
+        QVERIFY(ui.services.messages.isEmpty());
         QVERIFY(card->findChild<QLabel*>(QStringLiteral("Status"))->text().contains("card.pdf"));
-        const QString text = pdfText(services.savePath);
+        const QString text = pdfText(ui.services.savePath);
         for (const QString& expected :
-             {form->windowTitle(), QStringLiteral("Паспорт сечения"), QStringLiteral("Velkor"),
-              QStringLiteral("Исходные данные"), QStringLiteral("Ix ") + values(card)["Ix"],
+             {ui.window().windowTitle(), QStringLiteral("Паспорт сечения"),
+              QStringLiteral("Velkor"), QStringLiteral("Исходные данные"),
+              QStringLiteral("Ix ") + values(card)["Ix"],
               QStringLiteral("Iw ") + values(card)["Iw"], values(card)["weight"]})
             QVERIFY2(text.contains(expected), qPrintable(expected + " not in\n" + text));
 
-        services.savePath = folder.filePath(QStringLiteral("no such folder/card.pdf"));
+        ui.services.savePath = folder.filePath(QStringLiteral("no such folder/card.pdf"));
         card->findChild<QPushButton*>(QStringLiteral("SavePdf"))->click();
-        QCOMPARE(services.messages.size(), 1);
-        QVERIFY(services.messages.front().contains(QStringLiteral("card.pdf")));
+        QCOMPARE(ui.services.messages.size(), 1);
+        QVERIFY(ui.services.messages.front().contains(QStringLiteral("card.pdf")));
     }
 
     void printsTheReportPage()
     {
-        open(makeForm<Form5>);
-        click("Command1");
+        ui.open(makeForm<Form5>);
+        ui.click("Command1");
         SectionCardWindow* card = openCard();
-        services.pdfPath = folder.filePath(QStringLiteral("printed.pdf"));
+        ui.services.pdfPath = folder.filePath(QStringLiteral("printed.pdf"));
         card->findChild<QPushButton*>(QStringLiteral("Print"))->click();
-        QCOMPARE(services.printerDialogs, 1);
-        QCOMPARE(services.titledMessages.size(), 1);
-        QVERIFY(services.titledMessages.front().second.endsWith(QStringLiteral("printed.pdf")));
-        const QString text = pdfText(services.pdfPath);
+        QCOMPARE(ui.services.printerDialogs, 1);
+        QCOMPARE(ui.services.titledMessages.size(), 1);
+        QVERIFY(ui.services.titledMessages.front().second.endsWith(QStringLiteral("printed.pdf")));
+        const QString text = pdfText(ui.services.pdfPath);
         QVERIFY2(text.contains(QStringLiteral("Ix ") + values(card)["Ix"]), qPrintable(text));
 
-        services.acceptPrinter = false; // cancelled: no page, no message
+        ui.services.acceptPrinter = false; // cancelled: no page, no message
         card->findChild<QPushButton*>(QStringLiteral("Print"))->click();
-        QCOMPARE(services.titledMessages.size(), 1);
+        QCOMPARE(ui.services.titledMessages.size(), 1);
     }
 
     void copiesTheTable()
     {
-        open(makeForm<Form1>);
-        click("Command1");
+        ui.open(makeForm<Form1>);
+        ui.click("Command1");
         SectionCardWindow* card = openCard();
         card->findChild<QPushButton*>(QStringLiteral("Copy"))->click();
         const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
