@@ -2,14 +2,16 @@
 // after each: no "inf" or "nan" anywhere, tied boxes showing their source, unit labels
 // naming the selected unit, results complete or empty and equal to a fresh calculation,
 // a refused calculation changing nothing, a copy that is the form's table cell for cell
-// whatever was pasted into its boxes, a print that makes its PDF file, and no Qt warning
-// besides the few the offscreen platform always gives.
+// whatever was pasted into its boxes, a print that makes its PDF file, a section card that
+// holds the results on show whenever it is open, and no Qt warning besides the few the
+// offscreen platform always gives.
 //
 // Each session names its seed before its first action; VELKOR_SEED=N replays a failing
 // session (the failure message names its seed too); VELKOR_SESSION_ACTIONS=N sets the
 // number of actions per calculator, and QtTest's watchdog allows time in proportion.
 #include "form_test_support.h"
 #include "recording_services.h"
+#include "section_card_window.h"
 #include "section_form.h"
 #include "velkor.h"
 
@@ -238,6 +240,25 @@ class RandomSessionsTest : public QObject {
                      qPrintable(failure("the copy lacks " + label->objectName())));
     }
 
+    // An open section card holds the results on show, and is not open while there are none.
+    void checkCard(const SectionForm* form)
+    {
+        const SectionCardWindow* card = form->sectionCard();
+        if (card == nullptr || !card->isVisible())
+            return;
+        QVERIFY2(!form->resultLabels().front()->text().isEmpty(),
+                 qPrintable(failure("the section card is open without results")));
+        QStringList values;
+        for (const velkor::CardRow& row : card->card().rows)
+            values << QString::fromStdString(row.value);
+        for (const QLabel* label : form->resultLabels())
+            QVERIFY2(label->isHidden() || values.removeOne(label->text()),
+                     qPrintable(
+                         failure("the card lacks " + label->objectName() + " = " + label->text())));
+        QVERIFY2(values.contains(form->weightResult()->text()),
+                 qPrintable(failure("the card lacks the weight " + form->weightResult()->text())));
+    }
+
     void checkPrint(const RecordingServices& services, qsizetype titledBefore)
     {
         QFile pdf(services.pdfPath);
@@ -296,7 +317,7 @@ private slots:
             bool copied = false;
             bool printed = false;
             QString action;
-            switch (random.bounded(11)) {
+            switch (random.bounded(13)) {
             case 0:
             case 1: {
                 const auto [box, name] = someBox(form);
@@ -371,11 +392,31 @@ private slots:
                                   Qt::LeftButton);
                 printed = true;
                 break;
+            case 11: {
+                auto* open = form->findChild<QPushButton*>(QStringLiteral("CommandCard"));
+                if (!open->isEnabled())
+                    continue;
+                action = "open the section card";
+                QTest::mouseClick(open, Qt::LeftButton);
+                QVERIFY2(form->sectionCard() && form->sectionCard()->isVisible(),
+                         qPrintable(failure("the section card did not open")));
+                break;
+            }
+            case 12: {
+                SectionCardWindow* card = form->sectionCard();
+                if (card == nullptr || !card->isVisible())
+                    continue;
+                action = "close the section card";
+                QTest::mouseClick(card->findChild<QWidget*>(QStringLiteral("Close")),
+                                  Qt::LeftButton);
+                break;
+            }
             }
             lastActions.push_back(QString::number(step) + ": " + action);
             if (lastActions.size() > 12)
                 lastActions.pop_front();
             checkInvariants(form);
+            checkCard(form);
             if (copied)
                 checkCopy(form);
             if (printed)
