@@ -23,7 +23,10 @@ std::optional<LengthUnit> unitNamed(std::string_view name)
 
 std::string quoted(std::string_view text)
 {
-    return "'" + std::string(text) + "'";
+    std::string written;
+    written.reserve(text.size() + 2);
+    written.append(1, '\'').append(text).append(1, '\'');
+    return written;
 }
 
 UsageError givenTwice(std::string_view name, const std::string& key)
