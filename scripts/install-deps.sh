@@ -10,7 +10,7 @@
 set -euo pipefail
 
 packages=(qt6-base-dev qt6-translations-l10n cmake g++ make fonts-dejavu-core libgmp-dev libmpfr-dev
-          libmimalloc-dev)
+          libmimalloc-dev libflint-arb-dev libflint-dev libcgal-dev libeigen3-dev)
 case "${1:-}" in
 test) packages+=(locales poppler-utils) ;;
 package) packages+=(dpkg-dev file desktop-file-utils appstream groff-base) ;;
