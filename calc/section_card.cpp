@@ -1,6 +1,8 @@
 #include "section_card.h"
 
 #include "numbers.h"
+#include "sortament/printed_values.h"
+#include "sortament/rolled_section.h"
 #include "truncation.h"
 
 #include <algorithm>
@@ -96,6 +98,59 @@ SectionInput inMillimetres(const CardRequest& request)
     return input;
 }
 
+// The standard's printed values beside the rows of the figures they stand for.
+void addPrinted(std::vector<CardRow>& rows, const sortament::Profile& profile,
+                const ArcSectionFigures& figures, LengthUnit unit, char separator)
+{
+    for (const sortament::PrintedComparison& c : sortament::CompareWithPrinted(profile, figures)) {
+        if (!c.compared)
+            continue;
+        const std::string symbol = c.kind != nullptr             ? std::string(c.kind->symbol)
+                                   : c.printed->column == "mass" ? "weight"
+                                                                 : std::string();
+        const auto row = std::find_if(rows.begin(), rows.end(),
+                                      [&](const CardRow& r) { return r.symbol == symbol; });
+        if (symbol.empty() || row == rows.end() || !row->printed.empty())
+            continue;
+        row->printed = number(sortament::PrintedInUnit(c, unit), separator);
+        row->differsFromPrinted = c.agreement == sortament::Agreement::Differs;
+    }
+}
+
+// A rolled profile's card: its standard, designation and dimensions as the inputs, the
+// printed values beside the computed ones.
+std::variant<SectionCard, Refusal> rolledCard(const CardRequest& request, char separator)
+{
+    const sortament::Profile& profile = *request.profile;
+    const ArcSectionFigures figures = sortament::ProfileFigures(profile);
+    const SectionProperties properties =
+        figures.properties(sortament::RolledFigureKinds(Scope::All));
+    const auto display = ToDisplay(properties, {request.unit, ToRational(request.specificWeight),
+                                                ToRational(request.precision)});
+    if (const auto* refusal = std::get_if<Refusal>(&display))
+        return *refusal;
+
+    SectionCard card;
+    card.title = request.title;
+    card.inputs = {{"Единицы", std::string(RussianUnitName(request.unit))},
+                   {"Стандарт", std::string(profile.standard().title)},
+                   {"Профиль", std::string(profile.designation())}};
+    const std::string unit = RussianUnit(request.unit, Length);
+    for (const sortament::Dimension& d : profile.dimensions())
+        card.inputs.push_back(
+            {std::string(d.name),
+             lengthText(ToRational(d.millimetres), request.unit, separator) + ' ' + unit});
+    card.inputs.push_back({"Удельный вес", number(request.specificWeight, separator) + " кг/м3"});
+    card.inputs.push_back({"Точность", number(request.precision, separator)});
+    card.rows = rowsOf(std::get<Display>(display), request.unit, separator);
+    addPrinted(card.rows, profile, figures, request.unit, separator);
+    card.drawing = PlaceDrawing(sortament::ProfileDrawing(profile), properties);
+    for (const DimensionLine& line : card.drawing.shape.dimensions)
+        card.dimensionLabels.push_back(std::string(line.name) + " = " +
+                                       lengthText(line.length, request.unit, separator));
+    return card;
+}
+
 } // namespace
 
 std::string_view GroupTitle(FigureGroup group)
@@ -153,6 +208,8 @@ std::string RussianUnit(LengthUnit unit, int power)
 
 std::variant<SectionCard, Refusal> MakeCard(const CardRequest& request, char decimalSeparator)
 {
+    if (request.profile != nullptr)
+        return rolledCard(request, decimalSeparator);
     const SectionEntry& entry = *request.entry;
     const SectionInput input = inMillimetres(request);
     const SectionOutcome outcome = Compute(entry, input, Scope::All);

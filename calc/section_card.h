@@ -15,6 +15,10 @@
 
 namespace velkor {
 
+namespace sortament {
+class Profile;
+}
+
 enum class FigureGroup { Geometry, Elastic, Plastic, Torsion, SurfaceAndWeight };
 
 struct CardRow {
@@ -24,6 +28,10 @@ struct CardRow {
     std::string value;  // cut, with the decimal separator asked for
     std::string unit;   // Russian: "см4", "°", "кг/м"
     std::string note;   // the model of an approximate figure
+    // where a standard prints the figure: its printed value in the same unit, and whether
+    // the computed one differs from it by more than one unit of its last printed digit
+    std::string printed = {};
+    bool differsFromPrinted = false;
 };
 
 struct CardInput {
@@ -42,6 +50,8 @@ struct CardRequest {
     std::vector<bool> ticks;
     bool variant = false;
     Decimal specificWeight, precision;
+    // a rolled profile, whose dimensions come from its standard's table
+    const sortament::Profile* profile = nullptr;
 };
 
 struct SectionCard {

@@ -4,6 +4,7 @@
 #include "numbers.h"
 #include "report.h"
 #include "request.h"
+#include "rolled.h"
 #include "utf8.h"
 
 namespace velkor::cli {
@@ -43,8 +44,8 @@ LineAnswer AnswerLine(std::string_view line, std::uint64_t number, const BatchOp
     const std::string refusal = display ? "" : std::get<Refusal>(answer).message;
     if (options.json)
         return {JsonReport(answer, request, number) + '\n', display == nullptr, refusal};
-    return {CsvRow(number, std::string(request.section->key), UnitName(request.unit),
-                   Number(request.precision), refusal, display, options.all) +
+    return {CsvRow(number, SectionName(request), UnitName(request.unit), Number(request.precision),
+                   refusal, display, options.all) +
                 '\n',
             display == nullptr, refusal};
 }

@@ -8,6 +8,7 @@
 #include "report.h"
 #include "report_writer.h"
 #include "request.h"
+#include "rolled.h"
 #include "utf8.h"
 #include "velkor_version.h"
 
@@ -23,10 +24,14 @@ using namespace velkor::cli;
 
 namespace {
 
-const char Usage[] = "usage: velkor-cli SECTION [NAME=VALUE ...] [--unit mm|cm|m] [--precision P] "
-                     "[--gamma G] [--json] [--all] [--report FILE.pdf] [variant flags]\n"
-                     "       velkor-cli --batch FILE|- [--json] [--all]\n"
-                     "       velkor-cli --help | --version\n";
+const char Usage[] =
+    "usage: velkor-cli SECTION [NAME=VALUE ...] [--unit mm|cm|m] [--precision P] "
+    "[--gamma G] [--json] [--all] [--report FILE.pdf] [variant flags]\n"
+    "       velkor-cli rolled STANDARD DESIGNATION [--unit mm|cm|m] [--precision P] "
+    "[--gamma G] [--json] [--all] [--report FILE.pdf]\n"
+    "       velkor-cli rolled --list [STANDARD]\n"
+    "       velkor-cli --batch FILE|- [--json] [--all]\n"
+    "       velkor-cli --help | --version\n";
 
 // "D=14.2" for a dimension with its design text, "h=(b)" for one that follows a tie.
 std::string defaultOf(const velkor::SectionEntry& section, const velkor::DimensionSpec& dimension)
@@ -61,11 +66,18 @@ std::string helpText()
                 help << " [" << tie.flag << ']';
         help << "  (gamma " << section.specificWeight << " kg/m3)\n";
     }
+    help << "\nRolled profiles (velkor-cli rolled --list STANDARD lists the designations):\n";
+    for (const velkor::sortament::Standard& standard : velkor::sortament::Standards())
+        help << "  rolled " << standard.key << "  " << standard.title << ", " << standard.name
+             << '\n';
+    help << "A designation is written as the standard writes it, or with \",\" for \".\", a "
+            "Cyrillic\nх or \"×\" for \"x\", blanks, a leading \"L\" on an angle, or without the "
+            "series\n(\"200\" under ipe); an unknown one is refused with the nearest ones.\n";
     help << "\n--report FILE.pdf also writes the section card: the inputs, the section drawn to "
             "scale\nand every figure, on one A4 page.\n"
-            "\nExit status: 0 done, 2 refused by a check, 64 usage error, 66 batch file missing,\n"
-            "unreadable or a folder, 69 no report writer, 74 results or report that could not be\n"
-            "written.\n"
+            "\nExit status: 0 done, 2 refused by a check or an unknown rolled standard or "
+            "designation,\n64 usage error, 66 batch file missing, unreadable or a folder, 69 no "
+            "report writer,\n74 results or report that could not be written.\n"
             "A batch reads one call per line (blank lines and # comments skipped) and writes "
             "CSV,\nor JSON lines with --json, each line's answer as soon as it is computed; a "
             "line\nthat fails is named on standard error.\n";
@@ -175,6 +187,21 @@ int batch(const std::string& name, const BatchOptions& options)
     return anyFailed ? exit_status::Refused : exit_status::Done;
 }
 
+// rolled --list [STANDARD]
+int rolledList(const std::vector<std::string>& words)
+{
+    if (words.size() > 3)
+        return usageError("rolled --list takes one standard at most");
+    std::string refusal;
+    const auto list = RolledList(
+        words.size() == 3 ? std::optional<std::string_view>(words[2]) : std::nullopt, refusal);
+    if (!list) {
+        std::cerr << "velkor-cli: " << refusal << '\n';
+        return exit_status::Refused;
+    }
+    return written(*list);
+}
+
 int batchCall(const std::vector<std::string>& words)
 {
     if (words.size() < 2)
@@ -204,5 +231,7 @@ int main(int argc, char* argv[])
         return written("velkor-cli " + std::string(velkor::VersionText) + '\n');
     if (words.front() == "--batch")
         return batchCall(words);
+    if (words.size() >= 2 && words[0] == "rolled" && words[1] == "--list")
+        return rolledList(words);
     return single(words);
 }

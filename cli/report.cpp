@@ -1,6 +1,7 @@
 #include "report.h"
 
 #include "numbers.h"
+#include "sortament/rolled_section.h"
 #include "utf8.h"
 
 #include <algorithm>
@@ -66,8 +67,14 @@ Answer Calculate(const Request& request)
 {
     const SectionEntry& section = *request.section;
     const Decimal gamma = request.gamma.value_or(Val(section.specificWeight));
-    return ToDisplay(Compute(section, InputOf(request), request.all ? Scope::All : Scope::Shown),
-                     {request.unit, ToRational(gamma), ToRational(request.precision)});
+    const Scope scope = request.all ? Scope::All : Scope::Shown;
+    const DisplaySettings settings{request.unit, ToRational(gamma), ToRational(request.precision)};
+    if (request.rolled) {
+        if (request.rolled->profile == nullptr)
+            return Refusal{request.rolled->unknown};
+        return ToDisplay(sortament::ComputeProfile(*request.rolled->profile, scope), settings);
+    }
+    return ToDisplay(Compute(section, InputOf(request), scope), settings);
 }
 
 std::string TextReport(const Display& display, const Request& request)
@@ -109,8 +116,13 @@ std::string JsonReport(const Answer& answer, const Request& request,
     std::string json = "{";
     if (line)
         json += "\"line\": " + std::to_string(*line) + ", ";
-    json += "\"section\": " + JsonString(std::string(request.section->key)) +
-            ", \"unit\": " + JsonString(UnitName(request.unit)) +
+    json += "\"section\": " + JsonString(std::string(request.section->key));
+    if (request.rolled)
+        json +=
+            ", \"standard\": " + JsonString(request.rolled->standard) + ", \"designation\": " +
+            JsonString(request.rolled->profile ? std::string(request.rolled->profile->designation())
+                                               : request.rolled->designation);
+    json += ", \"unit\": " + JsonString(UnitName(request.unit)) +
             ", \"precision\": " + Number(request.precision);
     if (const auto* refusal = std::get_if<Refusal>(&answer))
         return json + ", \"error\": " + JsonString(refusal->message) + "}";

@@ -1,7 +1,9 @@
 #include "request.h"
 
 #include "numbers.h"
+#include "rolled.h"
 #include "section_card.h"
+#include "sortament/rolled_section.h"
 
 #include <algorithm>
 
@@ -170,6 +172,14 @@ std::variant<Request, UsageError> ParseRequest(const std::vector<std::string>& w
         return UsageError{"no section given"};
     Request request;
     request.section = FindSection(words.front());
+    std::size_t first = 1; // the first option
+    if (words.front() == sortament::RolledSection().key) {
+        if (words.size() < 3 || words[1].starts_with("--") || words[2].starts_with("--"))
+            return UsageError{"rolled needs a standard and a designation"};
+        request.section = &sortament::RolledSection();
+        request.rolled = ChooseRolled(words[1], words[2]);
+        first = 3;
+    }
     if (request.section == nullptr)
         return UsageError{"unknown section " + quoted(words.front())};
     const SectionEntry& section = *request.section;
@@ -183,7 +193,7 @@ std::variant<Request, UsageError> ParseRequest(const std::vector<std::string>& w
         if (!tie.flag.empty())
             flags.push_back(tie.flag);
 
-    for (std::size_t k = 1; k < words.size(); ++k) {
+    for (std::size_t k = first; k < words.size(); ++k) {
         const std::string_view word = words[k];
         // "--unit mm" or "--unit=mm"
         const auto option = [&](std::string_view name) -> std::optional<std::string> {
@@ -273,6 +283,19 @@ SectionInput InputOf(const Request& request)
 CardRequest CardRequestOf(const Request& request)
 {
     const SectionEntry& section = *request.section;
+    if (request.rolled && request.rolled->profile) {
+        const sortament::Profile& profile = *request.rolled->profile;
+        CardRequest card{&section,
+                         sortament::ProfileTitle(profile),
+                         request.unit,
+                         {},
+                         {},
+                         false,
+                         request.gamma.value_or(Val(section.specificWeight)),
+                         request.precision};
+        card.profile = &profile;
+        return card;
+    }
     const SectionInput input = InputOf(request);
     CardRequest card{&section,
                      std::string(input.variant ? section.variantTitle : section.title),

@@ -5,6 +5,7 @@
 #include "catalogue.h"
 #include "exact.h"
 #include "section_card.h"
+#include "sortament/standards.h"
 #include "units.h"
 
 #include <map>
@@ -16,6 +17,13 @@
 
 namespace velkor::cli {
 
+// `rolled STANDARD DESIGNATION`: the profile of a standard's table, or why there is none.
+struct RolledChoice {
+    std::string standard, designation; // as given
+    const sortament::Profile* profile = nullptr;
+    std::string unknown; // the refusal of an unknown standard or designation, with the nearest
+};
+
 struct Request {
     const SectionEntry* section = nullptr;
     std::map<std::string, Decimal, std::less<>> dimensions; // as typed, in the request's unit
@@ -26,6 +34,7 @@ struct Request {
     bool json = false;
     bool all = false;                  // what a design check needs besides the calculator's figures
     std::optional<std::string> report; // --report FILE: the section card as a PDF as well
+    std::optional<RolledChoice> rolled; // for the section "rolled"
 
     bool given(std::string_view dimension) const;
     bool flagged(std::string_view flag) const;
@@ -40,7 +49,7 @@ struct UsageError {
 std::optional<Decimal> StrictNumber(std::string_view text);
 
 // Parses `SECTION [NAME=VALUE ...] [--unit U] [--precision P] [--gamma G] [--json] [--all]
-// [--report FILE] [flags]`;
+// [--report FILE] [flags]`, or `rolled STANDARD DESIGNATION` and the same options;
 // an option's value may also follow it after "=", as in --unit=mm. Names and flags are
 // checked against the section's own lists, and a dimension the chosen shape does not use,
 // or one that a flag makes follow another, is refused.
