@@ -244,15 +244,38 @@ std::size_t editDistance(const std::u32string& a, const std::u32string& b)
     return row[b.size()];
 }
 
-// The number a designation begins with ("20" of "20Б1", "63" of "63x40x5"), as a double
-// for ordering only; infinity for none.
-double leadingSize(const std::u32string& folded)
+// The numbers of a designation ("20", "1" of "20Б1"; "63", "40", "5" of "63x40x5"), as
+// doubles for ordering only.
+std::vector<double> sizesOf(const std::u32string& folded)
 {
-    double size = 0;
-    std::size_t k = 0;
-    for (; k < folded.size() && isDigit(folded[k]); ++k)
-        size = size * 10 + static_cast<double>(folded[k] - U'0');
-    return k == 0 ? std::numeric_limits<double>::infinity() : size;
+    std::vector<double> sizes;
+    for (std::size_t k = 0; k < folded.size();) {
+        if (!isDigit(folded[k])) {
+            ++k;
+            continue;
+        }
+        double size = 0, scale = 0;
+        for (; k < folded.size() && (isDigit(folded[k]) || folded[k] == U'.'); ++k) {
+            if (folded[k] == U'.') {
+                scale = 1;
+                continue;
+            }
+            size = size * 10 + static_cast<double>(folded[k] - U'0');
+            scale *= 10;
+        }
+        sizes.push_back(scale > 0 ? size / scale : size);
+    }
+    return sizes;
+}
+
+// How far apart two designations' numbers are, number by number; a number one of them
+// lacks counts as far as the largest.
+double sizesApart(const std::vector<double>& a, const std::vector<double>& b)
+{
+    double apart = 0;
+    for (std::size_t k = 0; k < std::max(a.size(), b.size()); ++k)
+        apart += k < a.size() && k < b.size() ? std::abs(a[k] - b[k]) : 1e6;
+    return apart;
 }
 
 std::u32string withoutPrefix(const Standard& standard, std::u32string folded)
@@ -356,7 +379,7 @@ std::vector<const Profile*> NearestProfiles(const Standard& standard, std::strin
                                             std::size_t count)
 {
     const std::u32string wanted = withoutPrefix(standard, FoldedDesignation(standard, typed));
-    const double size = leadingSize(wanted);
+    const std::vector<double> sizes = sizesOf(wanted);
     struct Ranked {
         std::size_t distance;
         double sizeApart;
@@ -366,10 +389,8 @@ std::vector<const Profile*> NearestProfiles(const Standard& standard, std::strin
     for (const Profile& profile : ProfilesOf(standard)) {
         const std::u32string candidate =
             withoutPrefix(standard, FoldedDesignation(standard, profile.designation()));
-        const double apart = std::abs(leadingSize(candidate) - size);
-        ranked.push_back({editDistance(wanted, candidate),
-                          std::isfinite(apart) ? apart : std::numeric_limits<double>::max(),
-                          &profile});
+        ranked.push_back(
+            {editDistance(wanted, candidate), sizesApart(sizes, sizesOf(candidate)), &profile});
     }
     std::stable_sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) {
         return a.distance != b.distance ? a.distance < b.distance : a.sizeApart < b.sizeApart;

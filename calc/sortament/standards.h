@@ -77,7 +77,7 @@ const Profile* FindProfile(const Standard& standard, std::string_view typed);
 // profile for an empty text.
 std::vector<const Profile*> ProfilesBeginning(const Standard& standard, std::string_view typed);
 // The designations nearest to an unknown one (fewest letters to change, then the nearest
-// size), nearest first.
+// sizes), nearest first.
 std::vector<const Profile*> NearestProfiles(const Standard& standard, std::string_view typed,
                                             std::size_t count = 5);
 
