@@ -3,6 +3,8 @@
 //   velkor_bench [--quick] [--calc | --forms]
 //
 // One figure per line, "KIND NAME VALUE UNIT [WHAT]":
+//   rolled every profile of a standard's table computed and its shown figures written, the
+//          slowest profile's best of a few calls, in microseconds;
 //   calc   one full calculation of each section of the catalogue in each of its shapes:
 //          the design texts read with Val, the section computed, ToDisplay and every
 //          shown figure and the weight written with FormatLocale; median over many
@@ -28,6 +30,7 @@
 
 #include "catalogue.h"
 #include "numbers.h"
+#include "sortament/rolled_section.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -152,6 +155,45 @@ void benchCalc(bool quick)
             samples.push_back(nanosecondsSince(start) / batch);
         }
         report("calc", QString::fromStdString(c.name), median(samples), "ns");
+    }
+}
+
+// Every rolled profile's shown figures, from its table row to every figure written, as
+// velkor-cli and the card compute them; each profile's best of a few calls (the first
+// pays for nothing the others do not), and per standard the slowest profile, in
+// microseconds.
+void benchRolled(bool quick)
+{
+    using namespace velkor;
+    const DisplaySettings settings{LengthUnit::Centimetre, ToRational(Val("7850")),
+                                   ToRational(Val("1000"))};
+    for (const sortament::Standard& standard : sortament::Standards()) {
+        double slowest = 0;
+        std::string which;
+        for (const sortament::Profile& profile : sortament::ProfilesOf(standard)) {
+            double best = 1e300;
+            for (int run = 0; run < (quick ? 3 : 5); ++run) {
+                const auto start = Clock::now();
+                const auto shown = ToDisplay(sortament::ComputeProfile(profile), settings);
+                const auto* display = std::get_if<velkor::Display>(&shown);
+                if (display == nullptr) {
+                    reportFailure("rolled", QString::fromStdString(std::string(standard.key)),
+                                  QString::fromStdString(std::get<Refusal>(shown).message));
+                    return;
+                }
+                std::size_t written = FormatLocale(display->weight, ',').size();
+                for (const ShownFigure& figure : display->figures)
+                    written += FormatLocale(figure.value, ',').size();
+                sink = sink + written;
+                best = std::min(best, nanosecondsSince(start));
+            }
+            if (best > slowest) {
+                slowest = best;
+                which = std::string(profile.designation());
+            }
+        }
+        report("rolled", QString::fromStdString(std::string(standard.key)), slowest / 1000, "us",
+               QString::fromStdString("slowest: " + which));
     }
 }
 
@@ -407,8 +449,10 @@ int main(int argc, char* argv[])
             return 64;
         }
     }
-    if (calc)
+    if (calc) {
         benchCalc(quick);
+        benchRolled(quick);
+    }
     if (forms) {
         // the offscreen platform's notes on what it cannot do would drown the figures
         qInstallMessageHandler(

@@ -7,7 +7,9 @@
 #   click      "Вычислить" until the result labels are written (velkor_bench)
 #   card       «Паспорт сечения» until the section card is painted (velkor_bench)
 #   pdf        the section card's report saved as a PDF (velkor_bench)
+#   rolled     every rolled profile's shown figures (velkor_bench), the slowest of each standard
 #   batch      velkor-cli --batch of 10 000 generated lines
+#   catalogue  velkor-cli --batch --all of every rolled profile of every standard
 # Exits 1 when a target is missed, 2 when something fails to run.
 #
 #   bench/run.sh [--smoke] [--runs N] [--build-dir DIR] [--no-build]
@@ -43,6 +45,8 @@ max_calc_ns=20000
 max_batch_s=0.5
 max_card_ms=50
 max_pdf_ms=300
+max_rolled_us=1000
+max_catalogue_s=30
 
 if [ $build -eq 1 ]; then
   cmake -S "$root" -B "$build_dir" -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -130,6 +134,7 @@ grep -q FAILED "$work/bench" && fail "velkor_bench: $(grep FAILED "$work/bench" 
 # with its dimensions scaled and its unit switched line by line
 "$cli" --help | awk '
   /^Sections:/ { sections = 1; next }
+  sections && /^$/ { exit }
   sections && /^  [a-z]/ {
     line = $1
     for (k = 2; k <= NF; ++k)
@@ -166,6 +171,20 @@ for _ in $(seq $batch_runs); do
 done
 batch_s=$(median <"$work/batch")
 
+# --- velkor-cli --batch --all of the whole catalogue of rolled profiles
+"$cli" rolled --list | cut -f1 | while read -r standard; do
+  "$cli" rolled --list "$standard" | sed "s/^/rolled $standard /"
+done >"$work/catalogue.txt"
+profiles=$(wc -l <"$work/catalogue.txt")
+[ "$profiles" -gt 0 ] || fail "velkor-cli rolled --list lists no profile"
+start=$(date +%s%N)
+status=0
+"$cli" --batch "$work/catalogue.txt" --all >"$work/catalogue.csv" 2>"$work/stderr" || status=$?
+end=$(date +%s%N)
+[ $status -eq 0 ] || fail "velkor-cli --batch --all of the catalogue exited with status $status: $(tail -3 "$work/stderr")"
+[ "$(wc -l <"$work/catalogue.csv")" -eq $((profiles + 1)) ] || fail "the catalogue's batch did not answer every profile"
+catalogue_s=$(echo $(((end - start) / 1000)) | awk '{ printf "%.4f\n", $1 / 1e6 }')
+
 # --- the figures against the targets
 # check NAME VALUE UNIT LIMIT [NOTE]: one line, "ok" or "MISSED"
 check() {
@@ -195,6 +214,10 @@ echo "calculation core (input texts to written figures)"
 while read -r kind name value unit _; do
   [ "$kind" = calc ] && check "$name" "$value" "$unit" $max_calc_ns
 done <"$work/figures"
+echo "rolled profiles (the slowest of each standard, its shown figures)"
+while read -r kind name value unit what; do
+  [ "$kind" = rolled ] && check "$name" "$value" "$unit" $max_rolled_us "$what"
+done <"$work/figures"
 echo "calculators (offscreen)"
 while read -r kind name value unit what; do
   case $kind in
@@ -207,6 +230,7 @@ while read -r kind name value unit what; do
 done <"$work/figures"
 echo "command line"
 check "velkor-cli --batch, 10000 lines" "$batch_s" "s" $max_batch_s
+check "rolled catalogue --all, $profiles profiles" "$catalogue_s" "s" $max_catalogue_s
 
 if [ $failures -gt 0 ]; then
   echo "bench: $failures measurement(s) failed to run" >&2
