@@ -147,6 +147,8 @@ ArcOutline ArcOutline::RoundedPolygon(const std::vector<Point>& corners,
         OutlineEdge face;
         face.from = from;
         face.to = to;
+        face.lineFrom = corners[k];
+        face.lineTo = corners[(k + 1) % n];
         face.length = faces[k].direction.x.sign() != 0
                           ? RootNumber((to.x - from.x) / faces[k].direction.x)
                           : RootNumber((to.y - from.y) / faces[k].direction.y);

@@ -24,7 +24,8 @@ struct RootPoint {
 struct OutlineEdge {
     RootPoint from, to;
     bool arc = false;
-    RootNumber length; // of a straight face
+    RootNumber length;      // of a straight face
+    Point lineFrom, lineTo; // the sharp corners a straight face runs between: its line
     RootPoint centre;
     Rational radius;
     Angle start, sweep;
@@ -73,6 +74,16 @@ private:
     const SlopeField* slope = nullptr;
     RootNumber extremes[4];
 };
+
+// Polygons with rational corners, one inside the section and one covering it, for a
+// computation on straight edges that bounds a figure from both sides (the torsion
+// constant): each arc by `pieces` chords or tangent segments, chords inside a convex arc
+// and tangents outside it, tangents along a fillet inside the material and chords across
+// it outside. Each corner off the outline is checked exactly to lie on its side of the
+// arc (and each tangent segment to keep clear of the circle); where a tangent point is
+// irrational, the polygon leaves the face a little before it.
+enum class PolygonBound { Inside, Covering };
+std::vector<Point> BoundingPolygon(const ArcOutline& outline, PolygonBound bound, int pieces);
 
 // Whether an arc's sweep passes strictly through the direction at `radians`.
 bool SweepPassesThrough(const OutlineEdge& arc, double radians);

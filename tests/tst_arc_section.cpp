@@ -267,6 +267,34 @@ private slots:
             }
     }
 
+    // The polygons of rational corners inside the section and around it: their exact areas
+    // hold the section's between them, closer as the arcs are cut finer.
+    void boundingPolygonsHoldTheSection()
+    {
+        for (const sortament::Standard& standard : sortament::Standards())
+            for (const sortament::Profile& profile : sortament::ProfilesOf(standard)) {
+                const auto outline = sortament::ProfileOutline(profile);
+                const ArcSectionFigures figures(outline);
+                const std::string name =
+                    std::string(standard.key) + " " + std::string(profile.designation());
+                Rational previousGap = -1;
+                for (const int pieces : {2, 8}) {
+                    const auto area = [&](PolygonBound bound) {
+                        return ComputePolygonSection(
+                                   {Contour{BoundingPolygon(*outline, bound, pieces)}})
+                            .area;
+                    };
+                    const Rational inside = area(PolygonBound::Inside);
+                    const Rational covering = area(PolygonBound::Covering);
+                    const Real A = figures.area().toReal();
+                    QVERIFY2(A.compare(inside) > 0 && A.compare(covering) < 0, name.c_str());
+                    const Rational gap = covering - inside;
+                    QVERIFY2(previousGap < 0 || gap < previousGap / 8, name.c_str());
+                    previousGap = gap;
+                }
+            }
+    }
+
     void outlinesThatCannotBeBuiltAreRefused_data()
     {
         QTest::addColumn<std::vector<Point>>("corners");
