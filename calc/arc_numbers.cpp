@@ -54,7 +54,6 @@ const SlopeField* SlopeField::Of(const Rational& typed)
         field = std::make_unique<SlopeField>();
         field->slope = slope;
         field->radicand = 1 + slope * slope;
-        fmpq_init(field->d);
         fmpq_set_mpq(field->d, field->radicand.get_mpq_t());
     }
     return field.get();

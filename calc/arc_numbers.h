@@ -19,6 +19,11 @@ struct SlopeField {
     Rational radicand; // d = 1 + k²
     fmpq_t d;          // the same, for the arithmetic
 
+    SlopeField() { fmpq_init(d); }
+    ~SlopeField() { fmpq_clear(d); }
+    SlopeField(const SlopeField&) = delete;
+    SlopeField& operator=(const SlopeField&) = delete;
+
     // The one field of this slope: numbers of the same slope share it.
     static const SlopeField* Of(const Rational& slope);
 };
