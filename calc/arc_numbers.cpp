@@ -391,14 +391,8 @@ int ExactValue::sign() const
 {
     if (isAlgebraic())
         return c0.sign();
-    for (long bits = 64;; bits *= 2) {
-        const WorkingPrecision precision(bits);
-        const Ball value = ball();
-        if (value.positive())
-            return 1;
-        if (value.negative())
-            return -1;
-    }
+    // not 0: the balls leave it, at a precision far below the limit for any outline
+    return RefinedSign([&] { return ball(); }, 1L << 20);
 }
 
 ExactValue ExactValue::operator-() const

@@ -169,11 +169,29 @@ Ball& Ball::operator/=(const Ball& b)
     return *this;
 }
 
+namespace {
+
+// An Arb function of one or two balls at the working precision.
+template <void (*function)(arb_ptr, arb_srcptr, slong)> Ball of(const Ball& x)
+{
+    Ball result;
+    function(result.get(), x.get(), WorkingPrecision::bits());
+    return result;
+}
+
+template <void (*function)(arb_ptr, arb_srcptr, arb_srcptr, slong)>
+Ball of(const Ball& a, const Ball& b)
+{
+    Ball result;
+    function(result.get(), a.get(), b.get(), WorkingPrecision::bits());
+    return result;
+}
+
+} // namespace
+
 Ball Sqrt(const Ball& x)
 {
-    Ball root;
-    arb_sqrt(root.get(), x.get(), WorkingPrecision::bits());
-    return root;
+    return of<arb_sqrt>(x);
 }
 
 Ball Abs(const Ball& x)
@@ -185,51 +203,37 @@ Ball Abs(const Ball& x)
 
 Ball Max(const Ball& a, const Ball& b)
 {
-    Ball larger;
-    arb_max(larger.get(), a.get(), b.get(), WorkingPrecision::bits());
-    return larger;
+    return of<arb_max>(a, b);
 }
 
 Ball Min(const Ball& a, const Ball& b)
 {
-    Ball smaller;
-    arb_min(smaller.get(), a.get(), b.get(), WorkingPrecision::bits());
-    return smaller;
+    return of<arb_min>(a, b);
 }
 
 Ball Atan(const Ball& x)
 {
-    Ball angle;
-    arb_atan(angle.get(), x.get(), WorkingPrecision::bits());
-    return angle;
+    return of<arb_atan>(x);
 }
 
 Ball Atan2(const Ball& y, const Ball& x)
 {
-    Ball angle;
-    arb_atan2(angle.get(), y.get(), x.get(), WorkingPrecision::bits());
-    return angle;
+    return of<arb_atan2>(y, x);
 }
 
 Ball Asin(const Ball& x)
 {
-    Ball angle;
-    arb_asin(angle.get(), x.get(), WorkingPrecision::bits());
-    return angle;
+    return of<arb_asin>(x);
 }
 
 Ball Acos(const Ball& x)
 {
-    Ball angle;
-    arb_acos(angle.get(), x.get(), WorkingPrecision::bits());
-    return angle;
+    return of<arb_acos>(x);
 }
 
 Ball Tan(const Ball& x)
 {
-    Ball tangent;
-    arb_tan(tangent.get(), x.get(), WorkingPrecision::bits());
-    return tangent;
+    return of<arb_tan>(x);
 }
 
 Ball Power(const Ball& x, unsigned long n)

@@ -85,4 +85,19 @@ Ball Acos(const Ball& x);
 Ball Tan(const Ball& x);
 Ball Power(const Ball& x, unsigned long n);
 
+// The sign of a number that `compute` gives as a ball at the working precision: from 32
+// bits on, twice as many each time, until the ball leaves 0; 0 when it has not by `limit`.
+template <typename Compute> int RefinedSign(Compute compute, long limit)
+{
+    for (long bits = 32; bits <= limit; bits *= 2) {
+        const WorkingPrecision precision(bits);
+        const Ball value = compute();
+        if (value.positive())
+            return 1;
+        if (value.negative())
+            return -1;
+    }
+    return 0;
+}
+
 } // namespace velkor

@@ -179,15 +179,7 @@ int FigureValue::sign() const
 {
     if (isExact())
         return node->exact.sign();
-    for (long bits = 32; bits <= 4096; bits *= 2) {
-        const WorkingPrecision precision(bits);
-        const Ball value = ball();
-        if (value.positive())
-            return 1;
-        if (value.negative())
-            return -1;
-    }
-    return 0;
+    return RefinedSign([&] { return ball(); }, 4096);
 }
 
 Real FigureValue::toReal() const

@@ -373,6 +373,28 @@ private slots:
         QCOMPARE(designations(ProfilesBeginning(::standard(standard), typed.toStdString())), found);
     }
 
+    // The printed columns of the principal axes are compared with the figures of the axes
+    // the standard names so.
+    void axesAsTheStandardsNameThem_data()
+    {
+        QTest::addColumn<QString>("standard");
+        QTest::addColumn<QStringList>("names"); // x, y, greatest, least
+        QTest::newRow("equal angles") << "gost8509" << QStringList{"x", "y", "x0", "y0"};
+        QTest::newRow("unequal angles") << "gost8510" << QStringList{"x", "y", "v", "u"};
+        QTest::newRow("I-beams") << "gost26020" << QStringList{"x", "y", "u", "v"};
+        QTest::newRow("European") << "heb" << QStringList{"y", "z", "y", "z"};
+    }
+    void axesAsTheStandardsNameThem()
+    {
+        QFETCH(QString, standard);
+        QFETCH(QStringList, names);
+        const AxisNames axes = AxesOf(::standard(standard));
+        QStringList found;
+        for (const std::string_view name : {axes.x, axes.y, axes.greatest, axes.least})
+            found << QString::fromUtf8(name.data(), qsizetype(name.size()));
+        QCOMPARE(found, names);
+    }
+
     void nearestStandards()
     {
         QStringList keys;

@@ -296,6 +296,17 @@ Rational Profile::dimension(std::string_view dimensionName) const
     return 0;
 }
 
+AxisNames AxesOf(const Standard& standard)
+{
+    if (!standard.prefix.empty())
+        return {"y", "z", "y", "z"};
+    if (standard.key == "gost8509")
+        return {"x", "y", "x0", "y0"};
+    if (standard.key == "gost8510")
+        return {"x", "y", "v", "u"};
+    return {"x", "y", "u", "v"};
+}
+
 std::span<const Standard> Standards()
 {
     return StandardList;

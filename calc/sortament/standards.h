@@ -59,6 +59,15 @@ private:
     std::vector<PrintedValue> values;
 };
 
+// What a standard calls the section's axes: the centroidal ones along X and Y, and the
+// principal ones of the greatest and the least moment (Iu and Iv of the figures). GOST 8509
+// names these x0 and y0, GOST 8510 the least one u; the European tables call X and Y the
+// axes y and z.
+struct AxisNames {
+    std::string_view x, y, greatest, least;
+};
+AxisNames AxesOf(const Standard& standard);
+
 // Every standard, in the order a list offers them.
 std::span<const Standard> Standards();
 const Standard* FindStandard(std::string_view key);
