@@ -373,8 +373,7 @@ private slots:
         QCOMPARE(designations(ProfilesBeginning(::standard(standard), typed.toStdString())), found);
     }
 
-    // The printed columns of the principal axes are compared with the figures of the axes
-    // the standard names so.
+    // What a drawing of the profile calls its axes.
     void axesAsTheStandardsNameThem_data()
     {
         QTest::addColumn<QString>("standard");

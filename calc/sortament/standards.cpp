@@ -227,8 +227,13 @@ bool isDigit(char32_t c)
     return c >= U'0' && c <= U'9';
 }
 
-std::size_t editDistance(const std::u32string& a, const std::u32string& b)
+// No designation is longer than this: a longer text is compared by its beginning, so that
+// a line of many kilobytes costs no more than a short one.
+constexpr std::size_t ComparedLength = 64;
+
+std::size_t editDistance(std::u32string a, const std::u32string& b)
 {
+    a.resize(std::min(a.size(), ComparedLength));
     std::vector<std::size_t> row(b.size() + 1);
     for (std::size_t j = 0; j <= b.size(); ++j)
         row[j] = j;
