@@ -231,9 +231,8 @@ bool isDigit(char32_t c)
 // a line of many kilobytes costs no more than a short one.
 constexpr std::size_t ComparedLength = 64;
 
-std::size_t editDistance(std::u32string a, const std::u32string& b)
+std::size_t editDistance(const std::u32string& a, const std::u32string& b)
 {
-    a.resize(std::min(a.size(), ComparedLength));
     std::vector<std::size_t> row(b.size() + 1);
     for (std::size_t j = 0; j <= b.size(); ++j)
         row[j] = j;
@@ -327,7 +326,8 @@ const Standard* FindStandard(std::string_view key)
 
 std::vector<const Standard*> NearestStandards(std::string_view key, std::size_t count)
 {
-    const std::u32string typed = codePoints(key);
+    std::u32string typed = codePoints(key);
+    typed.resize(std::min(typed.size(), ComparedLength));
     std::vector<std::pair<std::size_t, const Standard*>> ranked;
     for (const Standard& standard : StandardList) {
         const std::u32string candidate = codePoints(standard.key);
@@ -394,7 +394,8 @@ std::vector<const Profile*> ProfilesBeginning(const Standard& standard, std::str
 std::vector<const Profile*> NearestProfiles(const Standard& standard, std::string_view typed,
                                             std::size_t count)
 {
-    const std::u32string wanted = withoutPrefix(standard, FoldedDesignation(standard, typed));
+    std::u32string wanted = withoutPrefix(standard, FoldedDesignation(standard, typed));
+    wanted.resize(std::min(wanted.size(), ComparedLength));
     const std::vector<double> sizes = sizesOf(wanted);
     struct Ranked {
         std::size_t distance;
