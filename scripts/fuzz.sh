@@ -25,7 +25,7 @@ as_root=()
 clang_version=14
 missing=()
 for package in clang "libclang-rt-${clang_version}-dev" cmake make qt6-base-dev libgmp-dev \
-  libmpfr-dev; do
+  libmpfr-dev libflint-arb-dev libflint-dev; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
     missing+=("$package")
 done
